@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+namespace platform {
+
+// A window of the program: a fixed-size dialog whose show runs FormShow and
+// whose closing runs FormClose, whatever way it closes.
+class Form : public QDialog {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr);
+
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+    QString caption() const { return windowTitle(); }
+    // The outer size of the window; the frame is the window manager's.
+    void setSize(int width, int height);
+    // Shows the window modally; returns when it has closed.
+    int showModal() { return exec(); }
+    void centreOnScreen();
+
+protected:
+    virtual void FormShow() {}
+    virtual void FormClose() {}
+
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+};
+
+} // namespace platform

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace platform {
+
+// A wave-audio player with millisecond positions. Order of use: set the file
+// name, open; seek before play or record; stop before save. Play, record,
+// stop, pause, seek and save on a player that is not open raise
+// "No MCI device open".
+class MediaPlayer : public QObject {
+    Q_OBJECT
+public:
+    enum class Mode { NotOpen, Stopped, Playing, Recording, Paused };
+
+    explicit MediaPlayer(QObject* parent = nullptr);
+    ~MediaPlayer() override;
+
+    QString fileName() const { return m_fileName; }
+    void setFileName(const QString& path) { m_fileName = path; }
+
+    // Closes an open device first, then opens the file; fails with the
+    // device's error text.
+    void open();
+    // Frees the device; nothing happens when none is open.
+    void close();
+    bool isOpen() const;
+    Mode mode() const;
+
+    // From the current position (from the start when it stands at the end).
+    void play();
+    // Records into the open file from the current position.
+    void startRecording();
+    // Playing or recording stops; the position stays.
+    void stop();
+    // A playing device pauses, a paused one resumes, any other does nothing.
+    void pause();
+    int position() const;
+    // Positioned there, not playing.
+    void setPosition(int ms);
+    int length() const;
+    // Writes the recording into fileName() atomically; nothing happens when
+    // the name is empty.
+    void save();
+
+private:
+    QString m_fileName;
+    struct Device;
+    std::unique_ptr<Device> m_device;
+};
+
+} // namespace platform

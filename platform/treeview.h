@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QTreeWidget>
+
+namespace platform {
+
+// The lesson tree. Each node remembers its absolute index (its place in the
+// depth-first order, which is the order nodes are added in) and its normal
+// image; the selected node shows image 0 of the image list. Selecting a node
+// expands it and collapses the branch selected before, unless that is an
+// ancestor of the new one.
+class TreeView : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit TreeView(QWidget* parent = nullptr);
+
+    void setImages(const QList<QImage>& images);
+
+    // Appends a node as the last child of parent, or at top level when
+    // parent is null.
+    QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& text);
+    void clearNodes();
+    int nodeCount() const { return int(m_nodes.size()); }
+    QTreeWidgetItem* node(int absoluteIndex) const { return m_nodes.value(absoluteIndex); }
+    static int absoluteIndex(const QTreeWidgetItem* node);
+    // The level in the tree: 0 for a top-level node.
+    static int level(const QTreeWidgetItem* node);
+
+    QTreeWidgetItem* selectedNode() const { return currentItem(); }
+    void selectNode(QTreeWidgetItem* node) { setCurrentItem(node); }
+
+    int normalImage(const QTreeWidgetItem* node) const;
+    void setNormalImage(QTreeWidgetItem* node, int image);
+    // The image the node shows now: 0 while selected, its normal one else.
+    int shownImage(const QTreeWidgetItem* node) const;
+
+signals:
+    void clicked();
+    void doubleClicked();
+    void mouseMoved();
+    void mouseUp();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void selectionMoved(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    void showImage(QTreeWidgetItem* node);
+
+    QList<QIcon> m_icons;
+    QList<QTreeWidgetItem*> m_nodes;
+};
+
+} // namespace platform

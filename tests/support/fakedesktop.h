@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/desktop.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <memory>
+#include <optional>
+
+namespace testsupport {
+
+// Desktop services that record what the program showed and answer the save
+// dialog from a queue. Installed for the lifetime of the object.
+class FakeDesktop final : public platform::Desktop {
+public:
+    struct Shown {
+        QString title;
+        QString text;
+        bool operator==(const Shown&) const = default;
+    };
+
+    FakeDesktop();
+    ~FakeDesktop() override;
+
+    void showError(const QString& caption, const QString& message) override;
+    void showMessage(const QString& title, const QString& text) override;
+    std::optional<QString> askSaveFileName(const platform::SaveRequest& request) override;
+    void shellOpen(const QString& path) override;
+
+    std::vector<Shown> errors;
+    std::vector<Shown> messages;
+    std::vector<platform::SaveRequest> saveRequests;
+    QStringList opened;
+    // Answers of the next save dialogs; nothing means cancel.
+    std::deque<std::optional<QString>> saveAnswers;
+
+private:
+    std::unique_ptr<platform::Desktop> m_previous;
+};
+
+} // namespace testsupport

@@ -1,0 +1,50 @@
+#include "tempcourse.h"
+
+#include "platform/codepage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace testsupport {
+
+TempCourse::TempCourse() = default;
+
+void TempCourse::write(const QString& relative, const QByteArray& bytes) const
+{
+    const QString path = root() + u'/' + relative;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(bytes);
+}
+
+void TempCourse::writeLines(const QString& relative, const QStringList& lines) const
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += platform::encodeWindows1251(line) + "\r\n";
+    write(relative, bytes);
+}
+
+QByteArray TempCourse::read(const QString& relative) const
+{
+    QFile file(root() + u'/' + relative);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool TempCourse::exists(const QString& relative) const
+{
+    return QFileInfo::exists(root() + u'/' + relative);
+}
+
+void TempCourse::remove(const QString& relative) const
+{
+    QFile::remove(root() + u'/' + relative);
+}
+
+} // namespace testsupport
