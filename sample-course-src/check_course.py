@@ -314,6 +314,7 @@ def main(root):
         lists[name] = course.lines(name)
         if len(lists[name]) != len(tree):
             fault("%s has %d lines for %d tree nodes" % (name, len(lists[name]), len(tree)))
+    lists_complete = all(len(lines) == len(tree) for lines in lists.values())
 
     layout = course.lines("main.dsg")
     layout_ok = len(layout) >= 60 and all(to_int(line) for line in layout[:60])
@@ -351,7 +352,7 @@ def main(root):
             if key.lower() not in keys.get(section_name.lower(), set()):
                 fault("Strings.ini: no key %s in [%s]" % (key, section_name))
 
-    if faults:
+    if not lists_complete:
         return
     kinds = set()
     for k in range(len(tree)):
