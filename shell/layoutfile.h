@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/stringlist.h"
+
+#include <QRect>
+
+// The layout file main.dsg: one whole number of pixels per line.
+class LayoutFile {
+public:
+    explicit LayoutFile(platform::StringList lines);
+
+    // Line `line` as a whole number; fails with "List index out of bounds"
+    // past the end and with the integer error for a non-number.
+    int value(int line) const;
+    // Four lines from `first`: width, height, top, left.
+    QRect rect(int first) const;
+
+private:
+    platform::StringList m_lines;
+};
