@@ -4,7 +4,11 @@
 
 #include <QWidget>
 
+#include <memory>
+
 namespace platform {
+
+class DomDocument;
 
 // The embedded HTML view. Navigate starts loading a local page and returns at
 // once; DocumentComplete is raised from the event loop when the page is
@@ -26,7 +30,11 @@ signals:
     void DocumentComplete();
 
 private:
+    void load();
+
     QString m_location;
+    quint64 m_navigation = 0;
+    std::shared_ptr<DomDocument> m_dom;
 };
 
 } // namespace platform

@@ -15,6 +15,11 @@ Variant::Variant(const char16_t* text)
 {
 }
 
+Variant::Variant(const char* text)
+    : m_value(QString::fromUtf8(text))
+{
+}
+
 Variant::Variant(int number)
     : m_value(number)
 {

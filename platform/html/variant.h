@@ -29,6 +29,8 @@ public:
     Variant() = default;
     Variant(const QString& text);
     Variant(const char16_t* text);
+    // UTF-8 text; without it a literal "..." would convert to a flag.
+    Variant(const char* text);
     Variant(int number);
     Variant(bool flag);
     Variant(std::shared_ptr<AutomationObject> object);

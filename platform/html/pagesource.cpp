@@ -1,0 +1,61 @@
+#include "pagesource.h"
+
+#include "charset.h"
+
+#include "../path.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QUrl>
+
+namespace platform {
+
+namespace {
+
+QString errorPage(const QString& path)
+{
+    return QStringLiteral(
+               "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>Page not found</title></head>"
+               "<body style=\"font-family: sans-serif; margin: 2em\">"
+               "<h2>The page cannot be displayed</h2>"
+               "<p>The file was not found or could not be read:</p><p><code>%1</code></p>"
+               "</body></html>")
+        .arg(path.toHtmlEscaped());
+}
+
+// "file:///x/y.htm" names a local file; anything else is taken as a path.
+QString localPath(const QString& address)
+{
+    if (address.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return QUrl(address).toLocalFile();
+    return address;
+}
+
+} // namespace
+
+bool isRemoteAddress(const QString& address)
+{
+    // A scheme is two or more letters before ':'; "C:" is a drive.
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.\\-]+:"));
+    return scheme.match(address.trimmed()).hasMatch()
+           && !address.trimmed().startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
+}
+
+PageSource loadPageSource(const QString& path)
+{
+    PageSource source;
+    if (!isRemoteAddress(path)) {
+        const QString native = nativePath(localPath(path));
+        QFile file(native);
+        if (file.open(QIODevice::ReadOnly)) {
+            source.filePath = native;
+            source.text = decodePage(file.readAll());
+            source.found = true;
+            return source;
+        }
+    }
+    source.text = errorPage(path);
+    return source;
+}
+
+} // namespace platform
