@@ -1,12 +1,71 @@
 #include "launcher.h"
 
+#include "playerlessons.h"
+
+#include "choicetest/Multi.h"
 #include "player/Viewtxt.h"
 #include "shell/Main.h"
+#include "sorting/Sortfrm.h"
 #include "workshop/Worktxt.h"
+
+#include <QThread>
+
+namespace {
+
+// Stops whatever the previous lesson left running in the player and the
+// workshop. The track bars go to 0 while the players are still open: a
+// track bar left elsewhere runs its window's change handler with the old
+// lesson's state, as a learner's move would.
+void resetExerciseWindows()
+{
+    QThread::msleep(1);
+    WorkTxtFrm->TrackBar1->setPosition(0);
+    ViewTxtFrm->TrackBar1->setPosition(0);
+    ViewTxtFrm->MediaPlayer1->close();
+    ViewTxtFrm->MediaPlayer2->close();
+    WorkTxtFrm->MediaPlayer1->close();
+    MainFrm->m2->hide();
+    WorkTxtFrm->TrackBar1->setEnabled(true);
+    ViewTxtFrm->TrackBar1->setEnabled(true);
+    ViewTxtFrm->Timer1->setEnabled(false);
+    ViewTxtFrm->Timer2->setEnabled(false);
+    WorkTxtFrm->Timer1->setEnabled(false);
+    WorkTxtFrm->c->show();
+    WorkTxtFrm->caa->show();
+    ViewTxtFrm->freeRecording = false;
+    frmSort->Label1->hide();
+    MultiFrm->Label1->hide();
+}
+
+struct LessonKind {
+    const char16_t* code;
+    void (*launch)(int lesson);
+};
+
+// Compared exactly, in this order: "1", "2", "3", "4", "11", "5", "6", "7",
+// "8", "9". The workshop ("2", "4"), choice test ("5" to "7") and sorting
+// ("9") kinds take their places here with their windows.
+const LessonKind lessonKindsInOrder[] = {
+    {u"1", launchListening},
+    {u"3", launchRecording},
+    {u"11", launchAccompaniedRecording},
+    {u"8", launchFreeRecording},
+};
+
+} // namespace
 
 void runSelectedLesson()
 {
     if (MainFrm->selectedLessonIndex() < 0)
         return;
-    // The reset and the lesson kinds come with the exercise windows.
+    resetExerciseWindows();
+    const int lesson = MainFrm->selectedLessonIndex();
+    const QString& kind = MainFrm->lessonKinds.at(lesson);
+    // Any other code launches nothing.
+    for (const LessonKind& candidate : lessonKindsInOrder) {
+        if (kind == candidate.code) {
+            candidate.launch(lesson);
+            return;
+        }
+    }
 }

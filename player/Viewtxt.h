@@ -10,7 +10,9 @@
 
 // The listening text player: the lesson page above a track bar, following
 // the lesson sound phrase by phrase, or recording the learner reading the
-// text aloud at the pace of the lesson's marks.
+// text aloud at the pace of the lesson's marks. The launcher puts it into
+// one of its modes (listening, recording, accompanied or free recording)
+// by writing the members below, then shows it modally.
 class TViewTxtFrm : public platform::BandedForm {
     Q_OBJECT
 public:
@@ -37,6 +39,39 @@ public:
     int recordingSaved = 0;
     bool freeRecording = false;
     double timeLeft = 0;
+
+    // The playback tick: follows the sound (or the recording clock) one
+    // phrase at a time; any error is shown in an "Error!" box and stops it.
+    void Timer1Timer();
+    // The free recording gauge, every 100 ms.
+    void Timer2Timer();
+    // The learner (or the program) chose a phrase on the track bar.
+    void TrackBar1Change();
+    // Play / Start record, Pause / Continue, Stop / Stop record, Help, Exit.
+    void m11Click();
+    void m22Click();
+    void m33Click();
+    void m44Click();
+    void m55Click();
+    void CppWebBrowser1DocumentComplete();
+
+    void m11MouseMove();
+    void m22MouseMove();
+    void m33MouseMove();
+    void m44MouseMove();
+    void m55MouseMove();
+    void Image4MouseMove();
+
+    // Stops the sound; in a recording mode saves the recording and writes
+    // the marks it passed for the workshop.
+    void FormClose() override;
+
+protected:
+    void FormShow() override;
+
+private:
+    void followSound();
+    void endOfPlayback();
 };
 
 extern TViewTxtFrm* ViewTxtFrm;
