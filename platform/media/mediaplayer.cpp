@@ -1,34 +1,157 @@
-// Placeholder until the device lands: records only the open state.
 #include "mediaplayer.h"
 
+#include "audioport.h"
+#include "audiotrack.h"
+#include "deviceport.h"
+#include "tracksave.h"
+#include "virtualaudio.h"
 #include "../error.h"
+#include "../path.h"
+
+#include <algorithm>
 
 namespace platform {
 
+using media::AudioPort;
+using media::AudioTrack;
+
 struct MediaPlayer::Device {
-    int position = 0;
+    std::unique_ptr<AudioTrack> track;
+    std::unique_ptr<AudioPort> port; // refers to track, so it goes first
+    Mode mode = Mode::Stopped;
+    int64_t frame = 0; // the position while nothing runs
+
+    int64_t frameAt(int ms) const
+    {
+        const int64_t exact = (int64_t(std::max(ms, 0)) * track->sampleRate() + 999) / 1000;
+        return std::min(exact, track->frames());
+    }
+    int msAt(int64_t frame) const { return int(frame * 1000 / track->sampleRate()); }
+    bool running() const { return mode == Mode::Playing || mode == Mode::Recording; }
 };
 
 MediaPlayer::MediaPlayer(QObject* parent) : QObject(parent) {}
 MediaPlayer::~MediaPlayer() = default;
 
-static void requireOpen(bool open)
+void MediaPlayer::requireOpen() const
 {
-    if (!open)
+    if (!m_device)
         throw Error(QStringLiteral("No MCI device open"));
 }
 
-void MediaPlayer::open() { m_device = std::make_unique<Device>(); }
-void MediaPlayer::close() { m_device.reset(); }
-bool MediaPlayer::isOpen() const { return bool(m_device); }
-MediaPlayer::Mode MediaPlayer::mode() const { return m_device ? Mode::Stopped : Mode::NotOpen; }
-void MediaPlayer::play() { requireOpen(isOpen()); }
-void MediaPlayer::startRecording() { requireOpen(isOpen()); }
-void MediaPlayer::stop() { requireOpen(isOpen()); }
-void MediaPlayer::pause() { requireOpen(isOpen()); }
-int MediaPlayer::position() const { requireOpen(isOpen()); return m_device->position; }
-void MediaPlayer::setPosition(int ms) { requireOpen(isOpen()); m_device->position = ms; }
-int MediaPlayer::length() const { requireOpen(isOpen()); return 0; }
-void MediaPlayer::save() { requireOpen(isOpen()); }
+void MediaPlayer::open()
+{
+    close();
+    const QString path = nativePath(m_fileName);
+    auto device = std::make_unique<Device>();
+    device->track = std::make_unique<AudioTrack>(media::SoundFile::openForReading(path));
+    if (VirtualAudioDevice* virtualDevice = VirtualAudioDevice::current())
+        device->port = virtualDevice->connect(*device->track);
+    else
+        device->port = media::connectSoundDevice(*device->track, path);
+    Device* raw = device.get();
+    device->port->playbackEnded = [raw] {
+        raw->mode = Mode::Stopped;
+        raw->frame = raw->track->frames();
+    };
+    m_device = std::move(device);
+}
+
+void MediaPlayer::close()
+{
+    m_device.reset();
+}
+
+bool MediaPlayer::isOpen() const
+{
+    return bool(m_device);
+}
+
+MediaPlayer::Mode MediaPlayer::mode() const
+{
+    return m_device ? m_device->mode : Mode::NotOpen;
+}
+
+void MediaPlayer::halt()
+{
+    if (!m_device->running())
+        return;
+    m_device->port->halt();
+    m_device->frame = m_device->port->position();
+    m_device->mode = Mode::Stopped;
+}
+
+void MediaPlayer::play()
+{
+    requireOpen();
+    halt();
+    Device& d = *m_device;
+    if (d.frame >= d.track->frames())
+        d.frame = 0;
+    if (d.track->frames() == 0)
+        return; // nothing to play: the device stays stopped
+    d.port->play(d.frame);
+    d.mode = Mode::Playing;
+}
+
+void MediaPlayer::startRecording()
+{
+    requireOpen();
+    halt();
+    m_device->port->record(m_device->frame);
+    m_device->mode = Mode::Recording;
+}
+
+void MediaPlayer::stop()
+{
+    requireOpen();
+    halt();
+    m_device->mode = Mode::Stopped;
+}
+
+void MediaPlayer::pause()
+{
+    requireOpen();
+    Device& d = *m_device;
+    if (d.mode == Mode::Playing) {
+        halt();
+        d.mode = Mode::Paused;
+    } else if (d.mode == Mode::Paused) {
+        // Resuming starts the device afresh at the frame where it paused.
+        d.port->play(d.frame);
+        d.mode = Mode::Playing;
+    }
+}
+
+int MediaPlayer::position() const
+{
+    requireOpen();
+    const Device& d = *m_device;
+    return d.msAt(d.running() ? d.port->position() : d.frame);
+}
+
+void MediaPlayer::setPosition(int ms)
+{
+    requireOpen();
+    halt();
+    m_device->frame = m_device->frameAt(ms);
+    m_device->mode = Mode::Stopped;
+}
+
+int MediaPlayer::length() const
+{
+    requireOpen();
+    return m_device->msAt(m_device->track->frames());
+}
+
+void MediaPlayer::save()
+{
+    requireOpen();
+    if (m_fileName.isEmpty())
+        return;
+    if (m_device->mode == Mode::Recording)
+        halt();
+    media::saveTrack(*m_device->track, nativePath(m_fileName));
+}
 
 } // namespace platform

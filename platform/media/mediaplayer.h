@@ -10,7 +10,8 @@ namespace platform {
 // A wave-audio player with millisecond positions. Order of use: set the file
 // name, open; seek before play or record; stop before save. Play, record,
 // stop, pause, seek and save on a player that is not open raise
-// "No MCI device open".
+// "No MCI device open". It plays on the desktop's sound server, or on the
+// VirtualAudioDevice while one exists.
 class MediaPlayer : public QObject {
     Q_OBJECT
 public:
@@ -42,11 +43,16 @@ public:
     // Positioned there, not playing.
     void setPosition(int ms);
     int length() const;
-    // Writes the recording into fileName() atomically; nothing happens when
-    // the name is empty.
+    // Writes the recording into fileName() atomically, in the format of the
+    // opened file; nothing happens when the name is empty. A recording still
+    // running is stopped first, so it is saved whole.
     void save();
 
 private:
+    void requireOpen() const;
+    // Playing or recording ends; the position stays where the device was.
+    void halt();
+
     QString m_fileName;
     struct Device;
     std::unique_ptr<Device> m_device;

@@ -1,0 +1,178 @@
+#include "deviceport.h"
+
+#include "audiotrack.h"
+#include "formatconverter.h"
+#include "samplecodec.h"
+#include "trackstream.h"
+#include "../error.h"
+
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QAudioSource>
+#include <QMediaDevices>
+#include <QObject>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace platform::media {
+
+namespace {
+
+// How often a playing port looks for the end of the track.
+constexpr int endCheckMs = 20;
+
+QAudioFormat::SampleFormat nearestSampleFormat(const SF_INFO& info)
+{
+    switch (info.format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_PCM_U8:
+    case SF_FORMAT_PCM_S8: return QAudioFormat::UInt8;
+    case SF_FORMAT_PCM_24:
+    case SF_FORMAT_PCM_32: return QAudioFormat::Int32;
+    case SF_FORMAT_FLOAT:
+    case SF_FORMAT_DOUBLE: return QAudioFormat::Float;
+    default: return QAudioFormat::Int16; // A-law, u-law, ADPCM decode to 16 bits
+    }
+}
+
+// The format asked for when the device offers it, else the device's own.
+QAudioFormat formatFor(const QAudioDevice& device, int rate, int channels, QAudioFormat::SampleFormat sampleFormat)
+{
+    QAudioFormat wanted;
+    wanted.setSampleRate(rate);
+    wanted.setChannelCount(channels);
+    wanted.setSampleFormat(sampleFormat);
+    return device.isFormatSupported(wanted) ? wanted : device.preferredFormat();
+}
+
+class DevicePort : public AudioPort {
+public:
+    explicit DevicePort(AudioTrack& track) : m_track(track)
+    {
+        m_endCheck.setInterval(endCheckMs);
+        QObject::connect(&m_endCheck, &QTimer::timeout, [this] { checkEnd(); });
+    }
+    ~DevicePort() override { halt(); }
+
+    void play(int64_t frame) override
+    {
+        halt();
+        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+        if (device.isNull())
+            throw Error(QStringLiteral("No sound output device is available"));
+        const QAudioFormat format = formatFor(device, m_track.sampleRate(), m_track.channels(), QAudioFormat::Float);
+        m_start = m_position = frame;
+        m_stream = std::make_unique<TrackStream>(m_track, frame, format);
+        m_sink = std::make_unique<QAudioSink>(device, format);
+        m_sink->start(m_stream.get());
+        m_endCheck.start();
+    }
+
+    void record(int64_t frame) override
+    {
+        halt();
+        const QAudioDevice device = QMediaDevices::defaultAudioInput();
+        if (device.isNull())
+            throw Error(QStringLiteral("No sound input device is available"));
+        m_captureFormat = formatFor(device, m_track.sampleRate(), m_track.channels(), nearestSampleFormat(m_track.format()));
+        if (m_captureFormat.sampleRate() != m_track.sampleRate() || m_captureFormat.channelCount() != m_track.channels())
+            m_converter = std::make_unique<FormatConverter>(m_captureFormat.channelCount(), m_captureFormat.sampleRate(),
+                                                            m_track.channels(), m_track.sampleRate());
+        m_start = m_position = frame;
+        m_source = std::make_unique<QAudioSource>(device, m_captureFormat);
+        m_capture = m_source->start();
+        if (m_capture)
+            QObject::connect(m_capture, &QIODevice::readyRead, [this] { takeIn(false); });
+    }
+
+    void halt() override
+    {
+        m_endCheck.stop();
+        if (m_sink) {
+            m_position = playedFrame();
+            m_sink->stop();
+            m_sink.reset();
+            m_stream.reset();
+        }
+        if (m_source) {
+            if (m_capture) {
+                QObject::disconnect(m_capture, nullptr, nullptr, nullptr);
+                takeIn(true);
+            }
+            m_source->stop();
+            m_source.reset();
+            m_capture = nullptr;
+            m_converter.reset();
+        }
+    }
+
+    int64_t position() const override { return m_sink ? playedFrame() : m_position; }
+
+private:
+    // processedUSecs() is what the server reports as played, latency
+    // already taken off; frames still buffered are not counted.
+    int64_t playedFrame() const
+    {
+        const int64_t played = m_sink->processedUSecs() * m_track.sampleRate() / 1'000'000;
+        return std::min(m_start + played, m_track.frames());
+    }
+
+    void checkEnd()
+    {
+        if (!m_sink || playedFrame() < m_track.frames())
+            return;
+        halt();
+        if (playbackEnded)
+            playbackEnded();
+    }
+
+    void takeIn(bool last)
+    {
+        const QByteArray bytes = m_capture->readAll();
+        const qsizetype samples = bytes.size() / m_captureFormat.bytesPerSample();
+        m_decoded.resize(size_t(samples));
+        decodeSamples(bytes.constData(), samples, m_captureFormat.sampleFormat(), m_decoded.data());
+        const long frames = long(samples / m_captureFormat.channelCount());
+        if (m_converter) {
+            m_converted.clear();
+            m_converter->convert(m_decoded.data(), frames, last, m_converted);
+            append(m_converted);
+        } else {
+            m_decoded.resize(size_t(frames) * m_captureFormat.channelCount());
+            append(m_decoded);
+        }
+    }
+
+    void append(const std::vector<float>& samples)
+    {
+        const int64_t frames = int64_t(samples.size()) / m_track.channels();
+        m_track.overwrite(m_position, samples.data(), frames);
+        m_position += frames;
+    }
+
+    AudioTrack& m_track;
+    int64_t m_start = 0;
+    int64_t m_position = 0;
+    QTimer m_endCheck;
+
+    std::unique_ptr<TrackStream> m_stream;
+    std::unique_ptr<QAudioSink> m_sink;
+
+    QAudioFormat m_captureFormat;
+    std::unique_ptr<QAudioSource> m_source;
+    QIODevice* m_capture = nullptr; // owned by m_source
+    std::unique_ptr<FormatConverter> m_converter;
+    std::vector<float> m_decoded;
+    std::vector<float> m_converted;
+};
+
+} // namespace
+
+std::unique_ptr<AudioPort> connectSoundDevice(AudioTrack& track, const QString& path)
+{
+    if (QMediaDevices::audioOutputs().isEmpty() && QMediaDevices::audioInputs().isEmpty())
+        throw Error(QStringLiteral("No sound device is available to open %1").arg(path));
+    return std::make_unique<DevicePort>(track);
+}
+
+} // namespace platform::media

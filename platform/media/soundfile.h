@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+#include <sndfile.h>
+
+#include <cstdint>
+
+namespace platform::media {
+
+// One libsndfile handle: a wave file opened for reading or created for
+// writing. Errors carry the library's text and the path.
+class SoundFile {
+public:
+    static SoundFile openForReading(const QString& path);
+    // Creates (truncates) path with the format, rate and channels of info.
+    static SoundFile create(const QString& path, SF_INFO info);
+
+    SoundFile(SoundFile&& other) noexcept;
+    SoundFile& operator=(SoundFile&& other) noexcept;
+    ~SoundFile();
+
+    const SF_INFO& info() const { return m_info; }
+    int channels() const { return m_info.channels; }
+    int sampleRate() const { return m_info.samplerate; }
+    int64_t frames() const { return m_info.frames; }
+    // Float and double files keep their samples exactly only as doubles;
+    // every other encoding does as left-aligned 32-bit integers.
+    bool holdsFloatingPoint() const;
+
+    // Reads count frames starting at frame; returns the frames read.
+    int64_t readFloat(int64_t frame, float* out, int64_t count);
+    int64_t readInt(int64_t frame, int* out, int64_t count);
+    int64_t readDouble(int64_t frame, double* out, int64_t count);
+
+    // Append; a short write raises.
+    void writeInt(const int* frames, int64_t count);
+    void writeDouble(const double* frames, int64_t count);
+    // Finishes the header; a failure raises.
+    void finish();
+
+private:
+    SoundFile(SNDFILE* handle, SF_INFO info, QString path);
+    void seekTo(int64_t frame);
+    [[noreturn]] void fail() const;
+
+    SNDFILE* m_handle = nullptr;
+    SF_INFO m_info{};
+    QString m_path;
+    int64_t m_cursor = 0; // frame the next read starts at, saving seeks
+};
+
+} // namespace platform::media

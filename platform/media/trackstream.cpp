@@ -1,0 +1,55 @@
+#include "trackstream.h"
+
+#include "audiotrack.h"
+#include "samplecodec.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace platform::media {
+
+namespace {
+constexpr int64_t chunkFrames = 2048;
+}
+
+TrackStream::TrackStream(AudioTrack& track, int64_t frame, const QAudioFormat& format)
+    : m_track(track), m_next(frame), m_format(format)
+{
+    if (format.channelCount() != track.channels() || format.sampleRate() != track.sampleRate())
+        m_converter = std::make_unique<FormatConverter>(track.channels(), track.sampleRate(),
+                                                        format.channelCount(), format.sampleRate());
+    open(QIODevice::ReadOnly);
+}
+
+qint64 TrackStream::bytesAvailable() const
+{
+    return std::numeric_limits<int>::max(); // endless: silence follows the end
+}
+
+void TrackStream::produce(size_t samples)
+{
+    const int channels = m_track.channels();
+    m_chunk.resize(size_t(chunkFrames * channels));
+    while (m_pending.size() < samples) {
+        const int64_t got = m_track.read(m_next, m_chunk.data(), chunkFrames);
+        std::fill(m_chunk.begin() + got * channels, m_chunk.end(), 0.0f);
+        m_next += chunkFrames;
+        if (m_converter)
+            m_converter->convert(m_chunk.data(), long(chunkFrames), false, m_pending);
+        else
+            m_pending.insert(m_pending.end(), m_chunk.begin(), m_chunk.end());
+    }
+}
+
+qint64 TrackStream::readData(char* data, qint64 maxSize)
+{
+    const int frameBytes = m_format.bytesPerFrame();
+    const qint64 frames = maxSize / frameBytes;
+    const size_t samples = size_t(frames * m_format.channelCount());
+    produce(samples);
+    encodeSamples(m_pending.data(), qsizetype(samples), m_format.sampleFormat(), data);
+    m_pending.erase(m_pending.begin(), m_pending.begin() + qsizetype(samples));
+    return frames * frameBytes;
+}
+
+} // namespace platform::media

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "formatconverter.h"
+
+#include <QAudioFormat>
+#include <QIODevice>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace platform::media {
+
+class AudioTrack;
+
+// The track from a frame on, as bytes in the sink's format; silence after
+// the end, so the device keeps its clock running until the port sees the
+// end and stops it.
+class TrackStream : public QIODevice {
+public:
+    TrackStream(AudioTrack& track, int64_t frame, const QAudioFormat& format);
+
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override;
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override;
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    void produce(size_t samples);
+
+    AudioTrack& m_track;
+    int64_t m_next;
+    QAudioFormat m_format;
+    std::unique_ptr<FormatConverter> m_converter; // when the sink differs from the file
+    std::vector<float> m_pending;                 // converted, in the sink's channels
+    std::vector<float> m_chunk;
+};
+
+} // namespace platform::media

@@ -1,0 +1,100 @@
+#include "wavefile.h"
+
+#include "platform/media/mediaplayer.h"
+
+#include <QAudioDevice>
+#include <QEventLoop>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMediaDevices>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using platform::MediaPlayer;
+
+namespace {
+
+class DeviceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QMediaDevices::audioOutputs().isEmpty() || QMediaDevices::audioInputs().isEmpty())
+            GTEST_SKIP() << "no sound server reachable (run through scripts/with-pulseaudio)";
+    }
+
+    QTemporaryDir dir;
+};
+
+// Plays a 3-second tone in real time, sampling the position as the
+// player's tick would.
+TEST_F(DeviceTest, PositionAdvancesAtRealSpeedToTheEnd)
+{
+    const QString path = dir.filePath(QStringLiteral("tone.wav"));
+    mediatest::writeWave(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, 3 * 22050,
+                         [](sf_count_t f, int) { return 0.3f * std::sin(f * 0.06f); });
+    MediaPlayer player;
+    player.setFileName(path);
+    player.open();
+    ASSERT_EQ(player.length(), 3000);
+
+    QEventLoop loop;
+    QElapsedTimer clock;
+    qint64 movedAt = -1;
+    int last = 0;
+    int worstDrift = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        const int position = player.position();
+        EXPECT_GE(position, last) << "the position went back";
+        if (movedAt < 0 && position > 0)
+            movedAt = clock.elapsed() - position;
+        if (movedAt >= 0 && player.mode() == MediaPlayer::Mode::Playing)
+            worstDrift = std::max(worstDrift, int(std::abs(clock.elapsed() - movedAt - position)));
+        last = position;
+        if (player.mode() == MediaPlayer::Mode::Stopped)
+            loop.quit();
+    });
+    QTimer::singleShot(8000, &loop, &QEventLoop::quit);
+    clock.start();
+    player.play();
+    tick.start(50);
+    loop.exec();
+
+    EXPECT_EQ(player.mode(), MediaPlayer::Mode::Stopped) << "did not reach the end in time";
+    EXPECT_EQ(player.position(), 3000);
+    EXPECT_GE(clock.elapsed(), 2900);
+    // The exact figure is the benchmark's; this only catches a clock that
+    // runs at the wrong speed or counts buffered audio as played.
+    EXPECT_LT(worstDrift, 250);
+}
+
+TEST_F(DeviceTest, ARecordingIsSavedInTheTemplatesFormat)
+{
+    const QString templ = dir.filePath(QStringLiteral("empty.wav"));
+    const QString temp = dir.filePath(QStringLiteral("temp.wav"));
+    mediatest::writeWave(templ, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 16000, 1, 1600, [](sf_count_t, int) { return 0.0f; });
+    ASSERT_TRUE(QFile::copy(templ, temp));
+
+    MediaPlayer recorder;
+    recorder.setFileName(temp);
+    recorder.open();
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    recorder.startRecording();
+    loop.exec();
+    recorder.stop();
+    recorder.save();
+
+    const mediatest::Wave saved = mediatest::readWave(temp);
+    const mediatest::Wave original = mediatest::readWave(templ);
+    EXPECT_EQ(saved.info.format, original.info.format);
+    EXPECT_EQ(saved.info.samplerate, 16000);
+    EXPECT_EQ(saved.info.channels, 1);
+    EXPECT_NEAR(double(saved.info.frames) / 16000, 2.0, 0.1);
+}
+
+} // namespace
