@@ -93,7 +93,7 @@ QList<DomAttribute> liveAttributes(const DomNode& element)
 
 struct Writer {
     QString out;
-    const ControlStyle* controlStyle = nullptr; // set when writing for the layout engine
+    bool forLayout = false;
 
     void children(const DomNode& node)
     {
@@ -109,7 +109,7 @@ struct Writer {
             out += QLatin1String("<!DOCTYPE ") + (node.tag.isEmpty() ? QStringLiteral("html") : node.tag) + u'>';
             return;
         case DomNode::Kind::Comment:
-            if (!controlStyle)
+            if (!forLayout)
                 out += QLatin1String("<!--") + node.text + QLatin1String("-->");
             return;
         case DomNode::Kind::Text:
@@ -124,27 +124,18 @@ struct Writer {
 
     void element(const DomNode& node)
     {
-        if (controlStyle && (node.is("script") || node.is("noscript")))
+        if (forLayout && (node.is("script") || node.is("noscript")))
             return;
         out += u'<';
         out += node.tag;
-        const bool control = node.controlKind() != ControlKind::None;
-        const bool sizedControl = controlStyle && control;
-        for (const DomAttribute& attribute : liveAttributes(node)) {
-            if (!(sizedControl && attribute.name == u"style"))
-                writeAttribute(out, attribute.name, attribute.value);
-        }
-        if (controlStyle)
+        for (const DomAttribute& attribute : liveAttributes(node))
+            writeAttribute(out, attribute.name, attribute.value);
+        if (forLayout)
             writeAttribute(out, QString::fromLatin1(renderIndexAttribute), QString::number(node.elementIndex));
-        if (sizedControl) {
-            // The page's own style first, so the widget's size wins.
-            writeAttribute(out, QStringLiteral("style"),
-                           node.attributeOr(QStringLiteral("style")) + u';' + (*controlStyle)(node));
-        }
         out += u'>';
         if (isVoid(node.tag))
             return;
-        if (sizedControl) {
+        if (forLayout && node.controlKind() != ControlKind::None) {
             // The widget shows the content; the box stays empty.
         } else if (node.controlKind() == ControlKind::TextArea) {
             escapeInto(out, node.liveValue, false);
@@ -174,10 +165,10 @@ QString outerHtml(const DomNode& node)
     return writer.out;
 }
 
-QString renderMarkup(const DomDocument& document, const ControlStyle& controlStyle)
+QString renderMarkup(const DomDocument& document)
 {
     Writer writer;
-    writer.controlStyle = &controlStyle;
+    writer.forLayout = true;
     writer.out.reserve(64 * 1024);
     writer.write(document.root());
     return writer.out;

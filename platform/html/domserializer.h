@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <functional>
-
 namespace platform {
 
 // The content of an element as HTML, with the live state of its form
@@ -15,9 +13,8 @@ QString outerHtml(const DomNode& node);
 
 // Markup for the layout engine: the document as it stands, each element
 // marked with its elementIndex in the attribute renderIndexAttribute, form
-// controls emptied and given the size their widget needs, scripts left out.
+// controls emptied (their widgets show the content), scripts left out.
 inline constexpr const char* renderIndexAttribute = "data-view-index";
-using ControlStyle = std::function<QString(const DomNode& control)>;
-QString renderMarkup(const DomDocument& document, const ControlStyle& controlStyle);
+QString renderMarkup(const DomDocument& document);
 
 } // namespace platform

@@ -2,18 +2,23 @@
 
 #include "variant.h"
 
-#include <QWidget>
+#include <QAbstractScrollArea>
+#include <QRect>
 
 #include <memory>
 
 namespace platform {
 
 class DomDocument;
+class PageRenderer;
 
 // The embedded HTML view. Navigate starts loading a local page and returns at
 // once; DocumentComplete is raised from the event loop when the page is
 // ready. Document is the loaded page's document as an automation object.
-class HtmlView : public QWidget {
+// The page is laid out and drawn by litehtml; its form controls are real
+// widgets on the viewport. No script runs and nothing is fetched from
+// outside the local file system.
+class HtmlView : public QAbstractScrollArea {
     Q_OBJECT
 public:
     explicit HtmlView(QWidget* parent = nullptr);
@@ -26,15 +31,33 @@ public:
     // Empty until the first page has loaded.
     Variant Document() const;
 
+    // The border box of the first element with this id, in page
+    // coordinates; empty when there is none or it is not shown.
+    QRect elementBox(const QString& id) const;
+    // The page row shown at the top of the viewport.
+    int scrollPosition() const;
+
 signals:
     void DocumentComplete();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
 private:
     void load();
+    void followLink(const QString& href);
 
     QString m_location;
     quint64 m_navigation = 0;
     std::shared_ptr<DomDocument> m_dom;
+    std::unique_ptr<PageRenderer> m_renderer;
 };
 
 } // namespace platform

@@ -1,0 +1,399 @@
+#include "pagecontainer.h"
+
+#include "charset.h"
+#include "pagesource.h"
+
+#include "../path.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStringDecoder>
+#include <QUrl>
+
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+struct FontHandle {
+    QFont font;
+    QFontMetricsF metrics;
+};
+
+FontHandle& fontOf(litehtml::uint_ptr handle)
+{
+    return *reinterpret_cast<FontHandle*>(handle);
+}
+
+QColor toQColor(const litehtml::web_color& color)
+{
+    return QColor(color.red, color.green, color.blue, color.alpha);
+}
+
+QRect toQRect(const litehtml::position& pos)
+{
+    return QRect(pos.x, pos.y, pos.width, pos.height);
+}
+
+// "Arial, 'Times New Roman', serif" as a list of families.
+QStringList families(const char* faceName)
+{
+    QStringList list;
+    for (QString family : QString::fromUtf8(faceName).split(u',', Qt::SkipEmptyParts)) {
+        family = family.trimmed();
+        if (family.size() >= 2 && (family.startsWith(u'"') || family.startsWith(u'\'')))
+            family = family.mid(1, family.size() - 2);
+        if (family.compare(QLatin1String("sans-serif"), Qt::CaseInsensitive) == 0)
+            family = QStringLiteral("DejaVu Sans");
+        else if (family.compare(QLatin1String("serif"), Qt::CaseInsensitive) == 0)
+            family = QStringLiteral("DejaVu Serif");
+        else if (family.compare(QLatin1String("monospace"), Qt::CaseInsensitive) == 0)
+            family = QStringLiteral("DejaVu Sans Mono");
+        if (!family.isEmpty())
+            list.append(family);
+    }
+    list.append(QStringLiteral("DejaVu Serif"));
+    return list;
+}
+
+QPainter* painterOf(litehtml::uint_ptr hdc)
+{
+    return reinterpret_cast<QPainter*>(hdc);
+}
+
+} // namespace
+
+PageContainer::PageContainer(PageContainerHost host, QString pageFolder)
+    : m_host(std::move(host)), m_pageFolder(std::move(pageFolder)), m_baseFolder(m_pageFolder)
+{
+}
+
+PageContainer::~PageContainer() = default;
+
+QString PageContainer::resolve(const QString& address, const QString& base) const
+{
+    const QString trimmed = address.trimmed();
+    if (trimmed.isEmpty() || isRemoteAddress(trimmed))
+        return {};
+    QString path = trimmed;
+    if (path.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        path = QUrl(path).toLocalFile();
+    path = QUrl::fromPercentEncoding(path.toUtf8());
+    path.replace(u'\\', u'/');
+    const qsizetype fragment = path.indexOf(u'#');
+    if (fragment >= 0)
+        path.truncate(fragment);
+    if (path.isEmpty())
+        return {};
+    if (QDir::isRelativePath(path)) {
+        const QString folder = base.isEmpty() || isRemoteAddress(base) ? m_baseFolder : base;
+        path = QDir(folder).filePath(path);
+    }
+    return nativePath(QDir::cleanPath(path));
+}
+
+QString PageContainer::loadStyleSheet(const QString& address, const QString& base) const
+{
+    const QString path = resolve(address, base);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? decodePage(bytes) : text;
+}
+
+litehtml::uint_ptr PageContainer::create_font(const litehtml::tchar_t* faceName, int size, int weight,
+                                              litehtml::font_style italic, unsigned int decoration,
+                                              litehtml::font_metrics* fm)
+{
+    QFont font;
+    font.setFamilies(families(faceName));
+    font.setPixelSize(std::max(1, size));
+    font.setWeight(QFont::Weight(std::clamp(weight, 100, 900)));
+    font.setItalic(italic == litehtml::fontStyleItalic);
+    font.setUnderline(decoration & litehtml::font_decoration_underline);
+    font.setStrikeOut(decoration & litehtml::font_decoration_linethrough);
+    font.setOverline(decoration & litehtml::font_decoration_overline);
+    auto* handle = new FontHandle{font, QFontMetricsF(font)};
+    if (fm) {
+        fm->ascent = int(std::ceil(handle->metrics.ascent()));
+        fm->descent = int(std::ceil(handle->metrics.descent()));
+        fm->height = fm->ascent + fm->descent;
+        fm->x_height = int(std::round(handle->metrics.xHeight()));
+        fm->draw_spaces = font.underline() || font.strikeOut() || font.overline();
+    }
+    return reinterpret_cast<litehtml::uint_ptr>(handle);
+}
+
+void PageContainer::delete_font(litehtml::uint_ptr hFont)
+{
+    delete reinterpret_cast<FontHandle*>(hFont);
+}
+
+int PageContainer::text_width(const litehtml::tchar_t* text, litehtml::uint_ptr hFont)
+{
+    return int(std::ceil(fontOf(hFont).metrics.horizontalAdvance(QString::fromUtf8(text))));
+}
+
+void PageContainer::draw_text(litehtml::uint_ptr hdc, const litehtml::tchar_t* text, litehtml::uint_ptr hFont,
+                              litehtml::web_color color, const litehtml::position& pos)
+{
+    QPainter* painter = painterOf(hdc);
+    const FontHandle& font = fontOf(hFont);
+    painter->setFont(font.font);
+    painter->setPen(toQColor(color));
+    painter->drawText(QPointF(pos.x, pos.y + std::ceil(font.metrics.ascent())), QString::fromUtf8(text));
+}
+
+int PageContainer::pt_to_px(int pt) const
+{
+    return int(std::round(pt * 96.0 / 72.0));
+}
+
+int PageContainer::get_default_font_size() const
+{
+    return 16;
+}
+
+const litehtml::tchar_t* PageContainer::get_default_font_name() const
+{
+    return "Times New Roman, serif";
+}
+
+void PageContainer::draw_list_marker(litehtml::uint_ptr hdc, const litehtml::list_marker& marker)
+{
+    QPainter* painter = painterOf(hdc);
+    if (!marker.image.empty()) {
+        if (const QImage* picture = image(marker.image.c_str(), marker.baseurl); picture && !picture->isNull()) {
+            painter->drawImage(QPoint(marker.pos.x, marker.pos.y), *picture);
+            return;
+        }
+    }
+    const QRectF box = toQRect(marker.pos);
+    const QColor color = toQColor(marker.color);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    switch (marker.marker_type) {
+    case litehtml::list_style_type_circle:
+        painter->setPen(QPen(color, 1));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawEllipse(box.adjusted(0.5, 0.5, -0.5, -0.5));
+        break;
+    case litehtml::list_style_type_disc:
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(color);
+        painter->drawEllipse(box);
+        break;
+    case litehtml::list_style_type_square:
+        painter->fillRect(box, color);
+        break;
+    default:
+        // Numbered markers: the layout engine leaves the text to us.
+        if (marker.font) {
+            const FontHandle& font = fontOf(marker.font);
+            painter->setFont(font.font);
+            painter->setPen(color);
+            const QString number = QString::number(marker.index) + u'.';
+            const qreal width = font.metrics.horizontalAdvance(number);
+            painter->drawText(QPointF(box.right() - width, box.bottom()), number);
+        }
+        break;
+    }
+    painter->restore();
+}
+
+const QImage* PageContainer::image(const char* src, const char* baseurl)
+{
+    const QString path = resolve(QString::fromUtf8(src), QString::fromUtf8(baseurl ? baseurl : ""));
+    if (path.isEmpty())
+        return nullptr;
+    auto found = m_images.find(path);
+    if (found == m_images.end())
+        found = m_images.insert(path, QImage(path));
+    return &found.value();
+}
+
+void PageContainer::load_image(const litehtml::tchar_t* src, const litehtml::tchar_t* baseurl, bool)
+{
+    image(src, baseurl);
+}
+
+void PageContainer::get_image_size(const litehtml::tchar_t* src, const litehtml::tchar_t* baseurl, litehtml::size& sz)
+{
+    const QImage* picture = image(src, baseurl);
+    sz.width = picture ? picture->width() : 0;
+    sz.height = picture ? picture->height() : 0;
+}
+
+void PageContainer::draw_background(litehtml::uint_ptr hdc, const litehtml::background_paint& bg)
+{
+    QPainter* painter = painterOf(hdc);
+    const QRect clip = toQRect(bg.clip_box);
+    painter->save();
+    painter->setClipRect(clip, Qt::IntersectClip);
+    if (bg.color.alpha > 0) {
+        const auto& r = bg.border_radius;
+        if (r.top_left_x || r.top_right_x || r.bottom_left_x || r.bottom_right_x) {
+            QPainterPath path;
+            path.addRoundedRect(toQRect(bg.border_box), r.top_left_x, r.top_left_y);
+            painter->setRenderHint(QPainter::Antialiasing);
+            painter->fillPath(path, toQColor(bg.color));
+        } else {
+            painter->fillRect(clip, toQColor(bg.color));
+        }
+    }
+    const QImage* picture = bg.image.empty() ? nullptr : image(bg.image.c_str(), bg.baseurl.c_str());
+    if (picture && !picture->isNull()) {
+        const QSize size(bg.image_size.width > 0 ? bg.image_size.width : picture->width(),
+                         bg.image_size.height > 0 ? bg.image_size.height : picture->height());
+        const QImage scaled = size == picture->size() ? *picture : picture->scaled(size);
+        const QPoint origin(bg.position_x, bg.position_y);
+        const QRect area = clip;
+        int left = origin.x(), top = origin.y();
+        int right = origin.x() + size.width(), bottom = origin.y() + size.height();
+        if (bg.repeat == litehtml::background_repeat_repeat || bg.repeat == litehtml::background_repeat_repeat_x) {
+            while (left > area.left())
+                left -= size.width();
+            right = area.right() + 1;
+        }
+        if (bg.repeat == litehtml::background_repeat_repeat || bg.repeat == litehtml::background_repeat_repeat_y) {
+            while (top > area.top())
+                top -= size.height();
+            bottom = area.bottom() + 1;
+        }
+        for (int y = top; y < bottom; y += size.height()) {
+            for (int x = left; x < right; x += size.width())
+                painter->drawImage(QPoint(x, y), scaled);
+        }
+    }
+    painter->restore();
+}
+
+void PageContainer::draw_borders(litehtml::uint_ptr hdc, const litehtml::borders& borders,
+                                 const litehtml::position& draw_pos, bool)
+{
+    QPainter* painter = painterOf(hdc);
+    const QRect box = toQRect(draw_pos);
+    auto visible = [](const litehtml::border& border) {
+        return border.width > 0 && border.style != litehtml::border_style_none
+               && border.style != litehtml::border_style_hidden;
+    };
+    if (visible(borders.top))
+        painter->fillRect(QRect(box.left(), box.top(), box.width(), borders.top.width), toQColor(borders.top.color));
+    if (visible(borders.bottom))
+        painter->fillRect(QRect(box.left(), box.bottom() + 1 - borders.bottom.width, box.width(), borders.bottom.width),
+                          toQColor(borders.bottom.color));
+    if (visible(borders.left))
+        painter->fillRect(QRect(box.left(), box.top(), borders.left.width, box.height()), toQColor(borders.left.color));
+    if (visible(borders.right))
+        painter->fillRect(QRect(box.right() + 1 - borders.right.width, box.top(), borders.right.width, box.height()),
+                          toQColor(borders.right.color));
+}
+
+void PageContainer::set_caption(const litehtml::tchar_t*)
+{
+    // The windows set their own captions.
+}
+
+void PageContainer::set_base_url(const litehtml::tchar_t* base_url)
+{
+    const QString base = QString::fromUtf8(base_url ? base_url : "");
+    const QString resolved = base.isEmpty() ? QString() : resolve(base);
+    m_baseFolder = resolved.isEmpty() ? m_pageFolder : QFileInfo(resolved).absolutePath();
+}
+
+void PageContainer::link(const std::shared_ptr<litehtml::document>&, const litehtml::element::ptr&)
+{
+    // Linked style sheets arrive through import_css.
+}
+
+void PageContainer::on_anchor_click(const litehtml::tchar_t* url, const litehtml::element::ptr&)
+{
+    if (m_host.linkClicked)
+        m_host.linkClicked(QString::fromUtf8(url));
+}
+
+void PageContainer::set_cursor(const litehtml::tchar_t* cursor)
+{
+    if (m_host.cursorChanged)
+        m_host.cursorChanged(QString::fromUtf8(cursor));
+}
+
+void PageContainer::transform_text(litehtml::tstring& text, litehtml::text_transform tt)
+{
+    QString value = QString::fromUtf8(text.c_str());
+    switch (tt) {
+    case litehtml::text_transform_uppercase: value = value.toUpper(); break;
+    case litehtml::text_transform_lowercase: value = value.toLower(); break;
+    case litehtml::text_transform_capitalize:
+        if (!value.isEmpty())
+            value[0] = value[0].toUpper();
+        break;
+    default: return;
+    }
+    text = value.toStdString();
+}
+
+void PageContainer::import_css(litehtml::tstring& text, const litehtml::tstring& url, litehtml::tstring& baseurl)
+{
+    const QString path = resolve(QString::fromUtf8(url.c_str()), QString::fromUtf8(baseurl.c_str()));
+    text = loadStyleSheet(QString::fromUtf8(url.c_str()), QString::fromUtf8(baseurl.c_str())).toStdString();
+    baseurl = QFileInfo(path).absolutePath().toStdString();
+}
+
+void PageContainer::set_clip(const litehtml::position& pos, const litehtml::border_radiuses&, bool, bool)
+{
+    if (!m_painter)
+        return;
+    m_painter->save();
+    m_painter->setClipRect(toQRect(pos), Qt::IntersectClip);
+}
+
+void PageContainer::del_clip()
+{
+    if (m_painter)
+        m_painter->restore();
+}
+
+void PageContainer::get_client_rect(litehtml::position& client) const
+{
+    const QSize size = m_host.clientSize ? m_host.clientSize() : QSize(800, 600);
+    client = litehtml::position(0, 0, size.width(), size.height());
+}
+
+std::shared_ptr<litehtml::element> PageContainer::create_element(const litehtml::tchar_t*, const litehtml::string_map&,
+                                                                 const std::shared_ptr<litehtml::document>&)
+{
+    // Form controls are ordinary boxes sized for the widgets laid over them.
+    return nullptr;
+}
+
+void PageContainer::get_media_features(litehtml::media_features& media) const
+{
+    const QSize size = m_host.clientSize ? m_host.clientSize() : QSize(800, 600);
+    media.type = litehtml::media_type_screen;
+    media.width = size.width();
+    media.height = size.height();
+    media.device_width = size.width();
+    media.device_height = size.height();
+    media.color = 8;
+    media.monochrome = 0;
+    media.color_index = 256;
+    media.resolution = 96;
+}
+
+void PageContainer::get_language(litehtml::tstring& language, litehtml::tstring& culture) const
+{
+    language = "en";
+    culture.clear();
+}
+
+} // namespace platform

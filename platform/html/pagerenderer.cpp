@@ -1,0 +1,312 @@
+#include "pagerenderer.h"
+
+#include "domserializer.h"
+#include "formcontrols.h"
+#include "pagecontainer.h"
+#include "restyle.h"
+#include "useragentstyle.h"
+
+#include <QAbstractScrollArea>
+#include <QCursor>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace platform {
+
+namespace {
+
+// The view's own style sheet is parsed once for every page.
+litehtml::context& sharedContext()
+{
+    static litehtml::context context;
+    static const bool loaded = [] {
+        context.load_master_stylesheet(userAgentStyleSheet());
+        return true;
+    }();
+    (void)loaded;
+    return context;
+}
+
+bool shown(const litehtml::element& element)
+{
+    for (const litehtml::element* e = &element; e; e = e->parent().get()) {
+        if (!e->is_visible())
+            return false;
+    }
+    return true;
+}
+
+QRect toQRect(const litehtml::position& pos)
+{
+    return QRect(pos.x, pos.y, pos.width, pos.height);
+}
+
+bool isStyleSheetLink(const DomNode& element)
+{
+    return element.is("link")
+           && element.attributeOr(QStringLiteral("rel")).split(u' ', Qt::SkipEmptyParts).contains(
+               QStringLiteral("stylesheet"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+struct PageRenderer::State {
+    State(std::shared_ptr<DomDocument> document, const QString& pageFolder, QAbstractScrollArea& view,
+          std::function<void(const QString&)> navigate)
+        : document(std::move(document)), view(view), navigate(std::move(navigate)),
+          container(PageContainerHost{[&view] { return view.viewport()->size(); },
+                                      [this](const QString& href) { linkClicked(href); },
+                                      [&view](const QString& cursor) {
+                                          view.viewport()->setCursor(cursor == u"pointer" ? Qt::PointingHandCursor
+                                                                                          : Qt::ArrowCursor);
+                                      }},
+                    pageFolder)
+    {
+    }
+
+    void linkClicked(const QString& href)
+    {
+        const QString trimmed = href.trimmed();
+        if (trimmed.startsWith(u'#')) {
+            if (DomNode* target = document->fragmentTarget(trimmed.mid(1)))
+                scrollTo(*target);
+            return;
+        }
+        // Remote addresses resolve to nothing and are not followed.
+        const QString path = container.resolve(trimmed);
+        if (!path.isEmpty())
+            navigate(path);
+    }
+
+    litehtml::element::ptr rendered(const DomNode& node) const
+    {
+        const int index = node.elementIndex;
+        return index >= 0 && index < int(byIndex.size()) ? byIndex[size_t(index)] : nullptr;
+    }
+
+    void mapElements(const litehtml::element::ptr& element)
+    {
+        if (const char* index = element->get_attr(renderIndexAttribute)) {
+            const int i = std::atoi(index);
+            if (i >= 0 && i < int(byIndex.size()))
+                byIndex[size_t(i)] = element;
+        }
+        const int count = int(element->get_children_count());
+        for (int i = 0; i < count; ++i)
+            mapElements(element->get_child(i));
+    }
+
+    // The page's style sheets in document order, kept to match rules anew
+    // when a class changes.
+    void parsePageStyles()
+    {
+        bool media = false;
+        for (const DomNode* element : document->elements()) {
+            QString text;
+            if (element->is("style"))
+                text = element->textContent();
+            else if (isStyleSheetLink(*element))
+                text = container.loadStyleSheet(element->attributeOr(QStringLiteral("href")));
+            else
+                continue;
+            const QString mediaText = element->attributeOr(QStringLiteral("media")).trimmed();
+            litehtml::media_query_list::ptr mediaList;
+            if (!mediaText.isEmpty()) {
+                mediaList = litehtml::media_query_list::create_from_string(mediaText.toStdString(), html);
+                html->add_media_list(mediaList);
+            }
+            media = media || !mediaText.isEmpty() || text.contains(QLatin1String("@media"), Qt::CaseInsensitive);
+            pageStyles.parse_stylesheet(text.toUtf8().constData(), nullptr, html, mediaList);
+        }
+        pageStyles.sort_selectors();
+        if (media)
+            html->media_changed();
+    }
+
+    std::vector<const litehtml::css*> styleSheets() const { return {&sharedContext().master_css(), &pageStyles}; }
+
+    // A control's box takes the page's width and height where the page
+    // gives them, else the size its widget needs.
+    void sizeControls()
+    {
+        for (const DomNode* control : controls->controls()) {
+            const litehtml::element::ptr element = rendered(*control);
+            if (!element)
+                continue;
+            const QSize size = controls->sizeFor(*control);
+            QString added;
+            if (element->get_css_width().is_predefined())
+                added += QStringLiteral(";width:%1px").arg(size.width());
+            if (element->get_css_height().is_predefined())
+                added += QStringLiteral(";height:%1px").arg(size.height());
+            if (added.isEmpty())
+                continue;
+            const char* style = element->get_attr("style");
+            element->set_attr("style", (QString::fromUtf8(style ? style : "") + added).toUtf8().constData());
+            restyleSubtree(element, styleSheets());
+        }
+    }
+
+    QRect box(const DomNode& node) const
+    {
+        const litehtml::element::ptr element = rendered(node);
+        if (!element || !shown(*element))
+            return {};
+        if (element->get_display() == litehtml::display_inline) {
+            // An inline element's boxes lie relative to its parent's content.
+            litehtml::position::vector boxes;
+            element->get_inline_boxes(boxes);
+            const litehtml::element::ptr parent = element->parent();
+            const litehtml::position origin = parent ? parent->get_placement() : litehtml::position();
+            QRect united;
+            for (const litehtml::position& b : boxes)
+                united = united.united(toQRect(b).translated(origin.x, origin.y));
+            return united;
+        }
+        const litehtml::position content = element->get_placement();
+        return toQRect(content).adjusted(-element->padding_left() - element->border_left(),
+                                         -element->padding_top() - element->border_top(),
+                                         element->padding_right() + element->border_right(),
+                                         element->padding_bottom() + element->border_bottom());
+    }
+
+    void scrollTo(const DomNode& target)
+    {
+        // An empty <a name> has no box of its own: what follows it marks the place.
+        const auto& elements = document->elements();
+        for (size_t i = size_t(target.elementIndex); i < elements.size(); ++i) {
+            const QRect found = box(*elements[i]);
+            if (!found.isNull()) {
+                view.verticalScrollBar()->setValue(found.top());
+                return;
+            }
+        }
+    }
+
+    QPoint pageOffset() const { return QPoint(view.horizontalScrollBar()->value(), view.verticalScrollBar()->value()); }
+
+    void updateScrollRanges()
+    {
+        const QSize client = view.viewport()->size();
+        QScrollBar* vertical = view.verticalScrollBar();
+        vertical->setRange(0, std::max(0, html->height() - client.height()));
+        vertical->setPageStep(std::max(1, client.height()));
+        vertical->setSingleStep(20);
+        QScrollBar* horizontal = view.horizontalScrollBar();
+        horizontal->setRange(0, std::max(0, html->width() - client.width()));
+        horizontal->setPageStep(std::max(1, client.width()));
+        horizontal->setSingleStep(20);
+    }
+
+    std::shared_ptr<DomDocument> document;
+    QAbstractScrollArea& view;
+    std::function<void(const QString&)> navigate;
+    PageContainer container;
+    std::unique_ptr<FormControls> controls;
+    litehtml::document::ptr html;
+    std::vector<litehtml::element::ptr> byIndex;
+    litehtml::css pageStyles;
+    int laidOutWidth = -1;
+};
+
+PageRenderer::PageRenderer(std::shared_ptr<DomDocument> document, const QString& pageFolder,
+                           QAbstractScrollArea& view, std::function<void(const QString&)> navigate)
+    : m(std::make_unique<State>(std::move(document), pageFolder, view, std::move(navigate)))
+{
+    m->controls = std::make_unique<FormControls>(m->document, view.viewport());
+    const QString markup = renderMarkup(*m->document);
+    m->html = litehtml::document::createFromUTF8(markup.toUtf8().constData(), &m->container, &sharedContext());
+    m->byIndex.resize(m->document->elements().size());
+    if (m->html->root())
+        m->mapElements(m->html->root());
+    m->parsePageStyles();
+    m->sizeControls();
+    layout();
+}
+
+PageRenderer::~PageRenderer() = default;
+
+void PageRenderer::layout()
+{
+    m->laidOutWidth = m->view.viewport()->width();
+    m->html->render(m->laidOutWidth);
+    m->updateScrollRanges();
+    placeControls();
+    m->view.viewport()->update();
+}
+
+void PageRenderer::paint(QPainter& painter, const QRect& area)
+{
+    painter.fillRect(area, Qt::white);
+    const QPoint offset = m->pageOffset();
+    const litehtml::position clip(area.x(), area.y(), area.width(), area.height());
+    m->container.setPainter(&painter);
+    m->html->draw(reinterpret_cast<litehtml::uint_ptr>(&painter), -offset.x(), -offset.y(), &clip);
+    m->container.setPainter(nullptr);
+}
+
+void PageRenderer::placeControls()
+{
+    const QPoint offset = m->pageOffset();
+    for (const DomNode* control : m->controls->controls()) {
+        const litehtml::element::ptr element = m->rendered(*control);
+        QRect box;
+        if (element && shown(*element))
+            box = toQRect(element->get_placement()).translated(-offset);
+        m->controls->place(*control, box);
+    }
+}
+
+QRect PageRenderer::elementBox(const DomNode& element) const
+{
+    return m->box(element);
+}
+
+bool PageRenderer::mouseMove(const QPoint& pos)
+{
+    const QPoint offset = m->pageOffset();
+    litehtml::position::vector redraw;
+    return m->html->on_mouse_over(pos.x() + offset.x(), pos.y() + offset.y(), pos.x(), pos.y(), redraw);
+}
+
+void PageRenderer::mouseDown(const QPoint& pos)
+{
+    const QPoint offset = m->pageOffset();
+    litehtml::position::vector redraw;
+    m->html->on_lbutton_down(pos.x() + offset.x(), pos.y() + offset.y(), pos.x(), pos.y(), redraw);
+}
+
+void PageRenderer::mouseUp(const QPoint& pos)
+{
+    const QPoint offset = m->pageOffset();
+    litehtml::position::vector redraw;
+    m->html->on_lbutton_up(pos.x() + offset.x(), pos.y() + offset.y(), pos.x(), pos.y(), redraw);
+}
+
+void PageRenderer::mouseLeave()
+{
+    litehtml::position::vector redraw;
+    m->html->on_mouse_leave(redraw);
+}
+
+void PageRenderer::classChanged(DomNode& element)
+{
+    const litehtml::element::ptr rendered = m->rendered(element);
+    if (!rendered)
+        return;
+    rendered->set_attr("class", element.attributeOr(QStringLiteral("class")).toUtf8().constData());
+    restyleSubtree(rendered, m->styleSheets());
+    layout();
+}
+
+void PageRenderer::formStateChanged(DomNode& element)
+{
+    m->controls->refresh(element);
+}
+
+void PageRenderer::scrollIntoView(DomNode& target)
+{
+    m->scrollTo(target);
+}
+
+} // namespace platform

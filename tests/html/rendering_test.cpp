@@ -1,0 +1,116 @@
+// What the view paints: grabbed offscreen and read back pixel by pixel.
+#include "viewfixture.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor highlight(0xff, 0xe0, 0x8a);
+
+QByteArray lessonPage(int phrases)
+{
+    QByteArray page = R"(<html><head><style>
+body { font-size: 16px; }
+.text { color: #000000; }
+.instext { color: #000000; background-color: #ffe08a; }
+</style></head><body><p>)";
+    for (int n = 1; n <= phrases; ++n)
+        page += "<a id=\"a" + QByteArray::number(n) + "\" href=\"#t" + QByteArray::number(n) + "\">" + QByteArray::number(n)
+                + "</a> <span id=\"t" + QByteArray::number(n) + "\" class=\"text\">Phrase number "
+                + QByteArray::number(n) + " of the lesson text.</span><br>\n";
+    return page + "</p><input id=\"answer\" type=\"text\"></body></html>";
+}
+
+QImage grabViewport(platform::HtmlView& view)
+{
+    QCoreApplication::processEvents();
+    return view.viewport()->grab().toImage();
+}
+
+// How many pixels of the box, in viewport coordinates, have this colour.
+int pixelsOf(const QImage& image, const QRect& box, const QColor& colour)
+{
+    int count = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (image.rect().contains(x, y) && image.pixelColor(x, y) == colour)
+                ++count;
+        }
+    }
+    return count;
+}
+
+QRect onScreen(const platform::HtmlView& view, const QString& id)
+{
+    return view.elementBox(id).translated(0, -view.scrollPosition());
+}
+
+TEST(Rendering, AHighlightedPhraseIsPaintedInThePagesHighlightColour)
+{
+    htmltest::PageFixture page(lessonPage(3));
+    page.view.show();
+    const QRect t2 = onScreen(page.view, "t2");
+    ASSERT_FALSE(t2.isEmpty());
+    EXPECT_EQ(pixelsOf(grabViewport(page.view), t2, highlight), 0);
+
+    page.document.get("all").get("t2").set("className", "instext");
+    const QImage highlighted = grabViewport(page.view);
+    EXPECT_GT(pixelsOf(highlighted, t2, highlight), t2.width() * t2.height() / 2);
+    EXPECT_EQ(pixelsOf(highlighted, onScreen(page.view, "t1"), highlight), 0);
+    EXPECT_EQ(pixelsOf(highlighted, onScreen(page.view, "t3"), highlight), 0);
+
+    page.document.get("all").get("t2").set("className", "text");
+    EXPECT_EQ(pixelsOf(grabViewport(page.view), t2, highlight), 0);
+}
+
+TEST(Rendering, RestylingKeepsTheScrollPositionAndTypedText)
+{
+    htmltest::PageFixture page(lessonPage(200));
+    page.view.show();
+    QCoreApplication::processEvents();
+    auto* edit = page.view.viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(edit, nullptr);
+    edit->setText("typed");
+    emit edit->textEdited("typed");
+    page.view.verticalScrollBar()->setValue(1500);
+
+    const QString shown = "t85"; // on screen at that position
+    page.document.get("all").get(shown).set("className", "instext");
+    EXPECT_EQ(page.view.scrollPosition(), 1500);
+    EXPECT_EQ(edit->text(), "typed");
+    EXPECT_EQ(page.document.get("all").get("answer").get("value").toText(), "typed");
+    EXPECT_GT(pixelsOf(grabViewport(page.view), onScreen(page.view, shown), highlight), 0);
+}
+
+// A reveal anchor's click brings its phrase into view, as fragment navigation does.
+TEST(Rendering, AnchorClicksScrollTheirTargetIntoView)
+{
+    QByteArray page = lessonPage(150);
+    page.replace("</p><input", "</p><p><a id=\"toname\" href=\"#end\">end</a></p><a name=\"end\"></a><p id=\"last\">Last</p><input");
+    htmltest::PageFixture fixture(page);
+    fixture.view.show();
+    QCoreApplication::processEvents();
+    const platform::Variant all = fixture.document.get("all");
+    const int viewportHeight = fixture.view.viewport()->height();
+
+    for (const int n : {120, 40, 150, 1}) {
+        all.get("a" + QString::number(n)).call("Click");
+        const QRect target = onScreen(fixture.view, "t" + QString::number(n));
+        EXPECT_GE(target.top(), 0) << n;
+        EXPECT_LE(target.bottom(), viewportHeight) << n;
+    }
+    EXPECT_LE(fixture.view.scrollPosition(), fixture.view.elementBox("t1").top()) << "back at the top";
+
+    all.get("toname").call("Click"); // target found by <a name>
+    const QRect last = onScreen(fixture.view, "last");
+    EXPECT_GE(last.top(), 0);
+    EXPECT_LE(last.bottom(), viewportHeight);
+    EXPECT_GT(fixture.view.scrollPosition(), 0);
+}
+
+} // namespace
