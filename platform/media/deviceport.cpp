@@ -9,6 +9,7 @@
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QAudioSource>
+#include <QElapsedTimer>
 #include <QMediaDevices>
 #include <QObject>
 #include <QTimer>
@@ -21,6 +22,10 @@ namespace {
 
 // How often a playing port looks for the end of the track.
 constexpr int endCheckMs = 20;
+// Audio queued ahead on the server. Qt's default (about 150 ms) runs dry
+// when the machine is busy; the position counts only what was played, so a
+// longer queue costs no accuracy.
+constexpr int queuedMs = 500;
 
 QAudioFormat::SampleFormat nearestSampleFormat(const SF_INFO& info)
 {
@@ -64,6 +69,7 @@ public:
         m_start = m_position = frame;
         m_stream = std::make_unique<TrackStream>(m_track, frame, format);
         m_sink = std::make_unique<QAudioSink>(device, format);
+        m_sink->setBufferSize(format.bytesForDuration(queuedMs * 1000));
         m_sink->start(m_stream.get());
         m_endCheck.start();
     }
@@ -79,6 +85,7 @@ public:
             m_converter = std::make_unique<FormatConverter>(m_captureFormat.channelCount(), m_captureFormat.sampleRate(),
                                                             m_track.channels(), m_track.sampleRate());
         m_start = m_position = frame;
+        m_recordClock.start();
         m_source = std::make_unique<QAudioSource>(device, m_captureFormat);
         m_capture = m_source->start();
         if (m_capture)
@@ -143,11 +150,19 @@ private:
         }
     }
 
+    // A source may hand over, at its start, audio it captured before it
+    // was asked to (the null source of a test server delivers seconds at
+    // once). Frames older than the recording cannot belong to it: only the
+    // newest ones that fit in the time since the start are kept.
     void append(const std::vector<float>& samples)
     {
-        const int64_t frames = int64_t(samples.size()) / m_track.channels();
-        m_track.overwrite(m_position, samples.data(), frames);
-        m_position += frames;
+        const int channels = m_track.channels();
+        const int64_t frames = int64_t(samples.size()) / channels;
+        const int64_t elapsed = m_recordClock.nsecsElapsed() * m_track.sampleRate() / 1'000'000'000;
+        const int64_t room = std::max<int64_t>(0, elapsed - (m_position - m_start));
+        const int64_t kept = std::min(frames, room);
+        m_track.overwrite(m_position, samples.data() + (frames - kept) * channels, kept);
+        m_position += kept;
     }
 
     AudioTrack& m_track;
@@ -161,6 +176,7 @@ private:
     QAudioFormat m_captureFormat;
     std::unique_ptr<QAudioSource> m_source;
     QIODevice* m_capture = nullptr; // owned by m_source
+    QElapsedTimer m_recordClock;
     std::unique_ptr<FormatConverter> m_converter;
     std::vector<float> m_decoded;
     std::vector<float> m_converted;
