@@ -2,9 +2,20 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QKeyEvent>
 #include <QShowEvent>
 
 namespace platform {
+
+namespace {
+
+Form::ModalHook& modalHook()
+{
+    static Form::ModalHook hook;
+    return hook;
+}
+
+} // namespace
 
 Form::Form(QWidget* parent)
     : QDialog(parent)
@@ -17,6 +28,19 @@ Form::Form(QWidget* parent)
 void Form::setSize(int width, int height)
 {
     setFixedSize(width, height);
+}
+
+int Form::showModal()
+{
+    if (const ModalHook& hook = modalHook())
+        return hook(*this);
+    return exec();
+}
+
+Form::ModalHook Form::installModalHook(ModalHook hook)
+{
+    std::swap(modalHook(), hook);
+    return hook;
 }
 
 void Form::centreOnScreen()
@@ -34,6 +58,16 @@ void Form::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
+}
+
+void Form::keyPressEvent(QKeyEvent* event)
+{
+    // Escape does not close a window of the program; its buttons do.
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Form::done(int result)

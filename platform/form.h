@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 namespace platform {
 
 // A window of the program: a fixed-size dialog whose show runs FormShow and
@@ -16,7 +18,12 @@ public:
     // The outer size of the window; the frame is the window manager's.
     void setSize(int width, int height);
     // Shows the window modally; returns when it has closed.
-    int showModal() { return exec(); }
+    int showModal();
+    // Tests answer modal shows: while a hook is installed it is called with
+    // the window instead of running a nested message loop. Returns the
+    // previous hook.
+    using ModalHook = std::function<int(Form&)>;
+    static ModalHook installModalHook(ModalHook hook);
     void centreOnScreen();
 
 protected:
@@ -24,6 +31,7 @@ protected:
     virtual void FormClose() {}
 
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 };
 

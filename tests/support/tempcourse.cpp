@@ -11,6 +11,28 @@ namespace testsupport {
 
 TempCourse::TempCourse() = default;
 
+namespace {
+
+void copyFolder(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    const QDir source(from);
+    for (const QFileInfo& entry : source.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const QString target = to + u'/' + entry.fileName();
+        if (entry.isDir())
+            copyFolder(entry.filePath(), target);
+        else
+            QFile::copy(entry.filePath(), target);
+    }
+}
+
+} // namespace
+
+TempCourse::TempCourse(const QString& copyOf)
+{
+    copyFolder(copyOf, root());
+}
+
 void TempCourse::write(const QString& relative, const QByteArray& bytes) const
 {
     const QString path = root() + u'/' + relative;

@@ -10,6 +10,8 @@ namespace testsupport {
 class TempCourse {
 public:
     TempCourse();
+    // A copy of a whole course folder, e.g. SAMPLE_COURSE_DIR.
+    explicit TempCourse(const QString& copyOf);
 
     // The folder, without a trailing slash.
     QString root() const { return m_dir.path(); }

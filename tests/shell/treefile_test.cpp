@@ -1,0 +1,60 @@
+#include "platform/error.h"
+#include "shell/treefile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Each node as "level:text:index", depth-first.
+QStringList describe(const platform::TreeView& tree)
+{
+    QStringList nodes;
+    for (int i = 0; i < tree.nodeCount(); ++i) {
+        const QTreeWidgetItem* node = tree.node(i);
+        nodes.append(QStringLiteral("%1:%2:%3")
+                         .arg(platform::TreeView::level(node))
+                         .arg(node->text(0))
+                         .arg(platform::TreeView::absoluteIndex(node)));
+    }
+    return nodes;
+}
+
+} // namespace
+
+struct TreeCase {
+    const char* name;
+    QStringList lines;
+    QStringList nodes;
+};
+
+class TreeFile : public ::testing::TestWithParam<TreeCase> {};
+
+TEST_P(TreeFile, BuildsNodesByDepth)
+{
+    platform::TreeView tree;
+    loadTreeFile(tree, platform::StringList(GetParam().lines));
+    EXPECT_EQ(describe(tree), GetParam().nodes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TreeFile,
+    ::testing::Values(
+        TreeCase{"childrenAndBackToTop", {"A", "\tB", "\t\tE", "F"}, {"0:A:0", "1:B:1", "2:E:2", "0:F:3"}},
+        TreeCase{"firstLineIndentedIsTopLevel", {"\tA", "\tB"}, {"0:A:0", "1:B:1"}},
+        TreeCase{"tabsAndSpacesCountAlike", {"A", " B", "\t C", "  D"}, {"0:A:0", "1:B:1", "2:C:2", "2:D:3"}},
+        TreeCase{"backTwoLevels", {"A", "\tB", "\t\tC", "\tD", "E"}, {"0:A:0", "1:B:1", "2:C:2", "1:D:3", "0:E:4"}},
+        TreeCase{"emptyAndBlankLines", {"A", "", "\t"}, {"0:A:0", "0::1", "1::2"}},
+        TreeCase{"textKeptAsItStands", {"Unit 1 ", "\t1.1  x\t"}, {"0:Unit 1 :0", "1:1.1  x\t:1"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TreeFile, ALevelJumpFailsAndKeepsTheNodesMadeSoFar)
+{
+    platform::TreeView tree;
+    try {
+        loadTreeFile(tree, platform::StringList(QStringList{"A", "\t\tB", "C"}));
+        FAIL();
+    } catch (const platform::Error& error) {
+        EXPECT_EQ(error.message(), "Invalid level (2) for item \"B\"");
+    }
+    EXPECT_EQ(describe(tree), QStringList{"0:A:0"});
+}
