@@ -16,6 +16,8 @@
 #include <QUrl>
 
 #include <cmath>
+#include <string>
+#include <unordered_map>
 
 namespace platform {
 
@@ -24,6 +26,8 @@ namespace {
 struct FontHandle {
     QFont font;
     QFontMetricsF metrics;
+    // Lesson texts repeat their words; shaping each once saves most of the layout time.
+    std::unordered_map<std::string, int> widths;
 };
 
 FontHandle& fontOf(litehtml::uint_ptr handle)
@@ -122,7 +126,7 @@ litehtml::uint_ptr PageContainer::create_font(const litehtml::tchar_t* faceName,
     font.setUnderline(decoration & litehtml::font_decoration_underline);
     font.setStrikeOut(decoration & litehtml::font_decoration_linethrough);
     font.setOverline(decoration & litehtml::font_decoration_overline);
-    auto* handle = new FontHandle{font, QFontMetricsF(font)};
+    auto* handle = new FontHandle{font, QFontMetricsF(font), {}};
     if (fm) {
         fm->ascent = int(std::ceil(handle->metrics.ascent()));
         fm->descent = int(std::ceil(handle->metrics.descent()));
@@ -140,7 +144,11 @@ void PageContainer::delete_font(litehtml::uint_ptr hFont)
 
 int PageContainer::text_width(const litehtml::tchar_t* text, litehtml::uint_ptr hFont)
 {
-    return int(std::ceil(fontOf(hFont).metrics.horizontalAdvance(QString::fromUtf8(text))));
+    FontHandle& font = fontOf(hFont);
+    const auto [entry, added] = font.widths.try_emplace(text, 0);
+    if (added)
+        entry->second = int(std::ceil(font.metrics.horizontalAdvance(QString::fromUtf8(text))));
+    return entry->second;
 }
 
 void PageContainer::draw_text(litehtml::uint_ptr hdc, const litehtml::tchar_t* text, litehtml::uint_ptr hFont,

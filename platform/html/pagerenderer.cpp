@@ -48,6 +48,33 @@ bool isStyleSheetLink(const DomNode& element)
                QStringLiteral("stylesheet"), Qt::CaseInsensitive);
 }
 
+// litehtml visits every element when it draws, seen or not; on long pages
+// that is most of the cost of a repaint. Blocks in normal flow that lie
+// wholly outside the area are marked skipped for the time of one draw.
+// Only their own boxes are tested: content overflowing a culled block far
+// beyond the margin would not be drawn, which lesson pages never do.
+void cullOutside(litehtml::element& parent, const QRect& area, std::vector<litehtml::element*>& culled)
+{
+    const int count = int(parent.get_children_count());
+    for (int i = 0; i < count; ++i) {
+        litehtml::element& child = *parent.get_child(i);
+        const litehtml::style_display display = child.get_display();
+        if (child.skip() || (display != litehtml::display_block && display != litehtml::display_list_item)
+            || child.get_element_position() != litehtml::element_position_static
+            || child.get_float() != litehtml::float_none)
+            continue;
+        const litehtml::position placed = child.get_placement();
+        const QRect outer = toQRect(placed).adjusted(-child.content_margins_left(), -child.content_margins_top(),
+                                                     child.content_margins_right(), child.content_margins_bottom());
+        if (!outer.intersects(area)) {
+            child.skip(true);
+            culled.push_back(&child);
+        } else {
+            cullOutside(child, area, culled);
+        }
+    }
+}
+
 } // namespace
 
 struct PageRenderer::State {
@@ -240,9 +267,16 @@ void PageRenderer::paint(QPainter& painter, const QRect& area)
     painter.fillRect(area, Qt::white);
     const QPoint offset = m->pageOffset();
     const litehtml::position clip(area.x(), area.y(), area.width(), area.height());
+    std::vector<litehtml::element*> culled;
+    if (m->html->root()) {
+        // A margin keeps list markers and shadows of blocks at the edge.
+        cullOutside(*m->html->root(), area.translated(offset).adjusted(-64, -64, 64, 64), culled);
+    }
     m->container.setPainter(&painter);
     m->html->draw(reinterpret_cast<litehtml::uint_ptr>(&painter), -offset.x(), -offset.y(), &clip);
     m->container.setPainter(nullptr);
+    for (litehtml::element* element : culled)
+        element->skip(false);
 }
 
 void PageRenderer::placeControls()
@@ -295,8 +329,14 @@ void PageRenderer::classChanged(DomNode& element)
     if (!rendered)
         return;
     rendered->set_attr("class", element.attributeOr(QStringLiteral("class")).toUtf8().constData());
-    restyleSubtree(rendered, m->styleSheets());
-    layout();
+    if (restyleSubtree(rendered, m->styleSheets())) {
+        layout();
+        return;
+    }
+    // Only colours and backgrounds changed: repaint the element's area.
+    const QRect area = m->box(element);
+    if (!area.isNull())
+        m->view.viewport()->update(area.translated(-m->pageOffset()).adjusted(-4, -4, 4, 4));
 }
 
 void PageRenderer::formStateChanged(DomNode& element)

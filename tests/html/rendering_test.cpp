@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -66,6 +67,45 @@ TEST(Rendering, AHighlightedPhraseIsPaintedInThePagesHighlightColour)
 
     page.document.get("all").get("t2").set("className", "text");
     EXPECT_EQ(pixelsOf(grabViewport(page.view), t2, highlight), 0);
+}
+
+// Counts the viewport's paint events that cover a rectangle.
+class PaintCounter : public QObject {
+public:
+    PaintCounter(QWidget* viewport, QRect area) : m_area(area) { viewport->installEventFilter(this); }
+    int covering = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && static_cast<QPaintEvent*>(event)->region().contains(m_area))
+            ++covering;
+        return false;
+    }
+
+private:
+    QRect m_area;
+};
+
+TEST(Rendering, AClassChangeRepaintsItsPhraseAndRelaysOutWhenSizesChange)
+{
+    QByteArray html = lessonPage(3);
+    html.replace("</style>", ".big { font-size: 40px; }</style>");
+    htmltest::PageFixture page(html);
+    page.view.show();
+    QCoreApplication::processEvents();
+    const QRect t2 = onScreen(page.view, "t2");
+    const QRect t3 = onScreen(page.view, "t3");
+
+    PaintCounter paints(page.view.viewport(), t2);
+    page.document.get("all").get("t2").set("className", "instext");
+    QCoreApplication::processEvents();
+    EXPECT_GE(paints.covering, 1) << "the view repaints without being asked";
+    EXPECT_EQ(onScreen(page.view, "t3"), t3) << "a colour change moves nothing";
+
+    page.document.get("all").get("t2").set("className", "big");
+    EXPECT_GT(onScreen(page.view, "t2").height(), t2.height());
+    EXPECT_GT(onScreen(page.view, "t3").top(), t3.top()) << "a bigger font pushes the next line down";
 }
 
 TEST(Rendering, RestylingKeepsTheScrollPositionAndTypedText)
