@@ -1,0 +1,124 @@
+// The listening and recording lessons of the sample course, run from the
+// main window's tree after the start-up routine.
+#include "playerfixture.h"
+
+#include "platform/form.h"
+#include "shell/Main.h"
+
+#include <QCoreApplication>
+
+#include <memory>
+
+namespace playertest {
+namespace {
+
+class SampleCourse : public ::testing::Test {
+protected:
+    SampleCourse()
+    {
+        // No intro screen and no start page.
+        QStringList wind = platform::StringList::load(course.root() + "\\wind.mtp").lines();
+        wind[2] = wind[5] = QStringLiteral("False");
+        platform::StringList(wind).save(course.root() + "\\wind.mtp");
+        m_previousHook = platform::Form::installModalHook([this](platform::Form& window) {
+            if (&window == ViewTxtFrm && whileShown)
+                whileShown();
+            return 0;
+        });
+        windows = std::make_unique<testsupport::Windows>(course.root());
+        MainFrm->show();
+    }
+    ~SampleCourse() override
+    {
+        windows.reset();
+        platform::Form::installModalHook(std::move(m_previousHook));
+    }
+
+    void runFirstOfKind(const QString& kind)
+    {
+        const int lesson = int(MainFrm->lessonKinds.lines().indexOf(kind));
+        ASSERT_GE(lesson, 0);
+        MainFrm->TreeView1->selectNode(MainFrm->TreeView1->node(lesson));
+        MainFrm->m22Click();
+    }
+    void loadPage()
+    {
+        for (int i = 0; i < 50 && ViewTxtFrm->pageDocument.isEmpty(); ++i)
+            QCoreApplication::processEvents();
+        ASSERT_FALSE(ViewTxtFrm->pageDocument.isEmpty());
+    }
+    // Ticks every 250 ms of sound until the player reaches the phrase.
+    void tickUntilPhrase(int phrase)
+    {
+        for (int i = 0; i < 200 && ViewTxtFrm->currentPhrase < phrase; ++i) {
+            audio.advance(250);
+            ViewTxtFrm->Timer1Timer();
+        }
+        ASSERT_EQ(ViewTxtFrm->currentPhrase, phrase);
+    }
+    QString phraseClass(int n)
+    {
+        return ViewTxtFrm->pageDocument.get("all").get("t" + QString::number(n)).get("className").toText();
+    }
+    void exit()
+    {
+        ViewTxtFrm->show();
+        ViewTxtFrm->m55Click();
+    }
+
+    platform::VirtualAudioDevice audio;
+    testsupport::TempCourse course{QStringLiteral(SAMPLE_COURSE_DIR)};
+    testsupport::FakeDesktop desktop;
+    std::unique_ptr<testsupport::Windows> windows;
+    std::function<void()> whileShown;
+
+private:
+    platform::Form::ModalHook m_previousHook;
+};
+
+TEST_F(SampleCourse, ListeningLessonHighlightFollowsTheVoice)
+{
+    bool shown = false;
+    whileShown = [&] {
+        shown = true;
+        loadPage();
+        EXPECT_TRUE(phraseClass(1).startsWith(u"ins"));
+        ViewTxtFrm->m11Click();
+        tickUntilPhrase(2);
+        ViewTxtFrm->Timer1Timer();
+        EXPECT_FALSE(phraseClass(1).startsWith(u"ins"));
+        EXPECT_TRUE(phraseClass(2).startsWith(u"ins"));
+        EXPECT_EQ(ViewTxtFrm->TrackBar1->position(), 1);
+        exit();
+    };
+    runFirstOfKind(QStringLiteral("1"));
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_TRUE(desktop.errors.empty());
+}
+
+TEST_F(SampleCourse, RecordingLessonLeavesARecordingAndItsMarksForTheWorkshop)
+{
+    const WaveInfo courseTemplate = readWave(course.read("data/empty.wav"));
+    whileShown = [&] {
+        loadPage();
+        audio.setInputSignal([](int, double seconds) { return seconds < 1 ? 0.1f : 0.3f; });
+        ViewTxtFrm->m11Click();
+        tickUntilPhrase(3);
+        ViewTxtFrm->m33Click();
+        exit();
+    };
+    runFirstOfKind(QStringLiteral("3"));
+
+    const WaveInfo recording = readWave(course.read("data/temp.wav"));
+    EXPECT_EQ(recording.sampleRate, courseTemplate.sampleRate);
+    EXPECT_EQ(recording.channels, courseTemplate.channels);
+    EXPECT_GT(recording.frames, 0);
+    EXPECT_GT(recording.peak, 0);
+    const platform::StringList marks = ViewTxtFrm->marks;
+    EXPECT_EQ(course.read("data/umarks.txt"), (marks.at(0) + "\r\n" + marks.at(1) + "\r\n").toLatin1());
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+} // namespace
+} // namespace playertest
