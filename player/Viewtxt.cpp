@@ -20,13 +20,6 @@ namespace {
 // A phrase is passed once the position comes within two ticks of its end.
 constexpr int ticksAhead = 2;
 
-QString errorText(const std::exception& error)
-{
-    if (const auto* own = dynamic_cast<const platform::Error*>(&error))
-        return own->message();
-    return QString::fromLocal8Bit(error.what());
-}
-
 } // namespace
 
 TViewTxtFrm::TViewTxtFrm()
@@ -88,7 +81,7 @@ void TViewTxtFrm::Timer1Timer()
     } catch (const std::exception& error) {
         // The tick reports its own errors: the players keep running and the
         // highlight stays where it was, only the tick stops.
-        platform::Desktop::current().showMessage(QStringLiteral("Error!"), errorText(error));
+        platform::Desktop::current().showMessage(QStringLiteral("Error!"), QString::fromUtf8(error.what()));
         Timer1->setEnabled(false);
     }
 }
