@@ -46,7 +46,11 @@ void HtmlView::load()
     const PageSource source = loadPageSource(m_location);
     if (m_dom)
         m_dom->setObserver(nullptr); // references the windows still hold stay usable
-    m_renderer.reset();
+    // Tearing down a long page takes a while; it is done once the new one is up.
+    std::shared_ptr<PageRenderer> previous(m_renderer.release());
+    if (previous)
+        previous->hide();
+    QTimer::singleShot(0, this, [previous]() mutable { previous.reset(); });
     m_dom = parseHtml(source.text);
     const QString folder = source.found ? QFileInfo(source.filePath).absolutePath() : QString();
     verticalScrollBar()->setValue(0);

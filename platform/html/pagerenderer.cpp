@@ -291,6 +291,12 @@ void PageRenderer::placeControls()
     }
 }
 
+void PageRenderer::hide()
+{
+    for (const DomNode* control : m->controls->controls())
+        m->controls->place(*control, QRect());
+}
+
 QRect PageRenderer::elementBox(const DomNode& element) const
 {
     return m->box(element);

@@ -28,6 +28,8 @@ public:
     void paint(QPainter& painter, const QRect& area);
     // Keeps the widgets over their boxes after scrolling.
     void placeControls();
+    // Takes the page's widgets off the view.
+    void hide();
 
     QRect elementBox(const DomNode& element) const;
     bool mouseMove(const QPoint& viewportPos);
