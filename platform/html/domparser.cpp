@@ -20,9 +20,11 @@ QString tagName(const GumboElement& element)
     return QString::fromUtf8(original.data, qsizetype(original.length)).toLower();
 }
 
-void appendChildren(DomNode& parent, const GumboVector& children);
+// Deeper elements are placed beside each other at this depth, as browsers
+// do, so that no later walk of a malformed page runs out of stack.
+constexpr int maximumDepth = 512;
 
-std::unique_ptr<DomNode> convert(const GumboNode& node)
+std::unique_ptr<DomNode> convertNode(const GumboNode& node)
 {
     switch (node.type) {
     case GUMBO_NODE_ELEMENT:
@@ -34,7 +36,6 @@ std::unique_ptr<DomNode> convert(const GumboNode& node)
             const auto* attribute = static_cast<const GumboAttribute*>(attributes.data[i]);
             element->attributes.append({fromUtf8(attribute->name), fromUtf8(attribute->value)});
         }
-        appendChildren(*element, node.v.element.children);
         return element;
     }
     case GUMBO_NODE_TEXT:
@@ -55,14 +56,34 @@ std::unique_ptr<DomNode> convert(const GumboNode& node)
     return nullptr;
 }
 
-void appendChildren(DomNode& parent, const GumboVector& children)
+// Without recursion: gumbo's tree of a malformed page can be very deep.
+void appendChildren(DomNode& root, const GumboVector& rootChildren)
 {
-    for (unsigned i = 0; i < children.length; ++i) {
-        std::unique_ptr<DomNode> child = convert(*static_cast<const GumboNode*>(children.data[i]));
+    struct Pending {
+        const GumboVector* children;
+        unsigned next;
+        DomNode* parent;
+        int depth;
+    };
+    std::vector<Pending> stack{{&rootChildren, 0, &root, 1}};
+    while (!stack.empty()) {
+        Pending& top = stack.back();
+        if (top.next >= top.children->length) {
+            stack.pop_back();
+            continue;
+        }
+        const auto& gumboNode = *static_cast<const GumboNode*>(top.children->data[top.next++]);
+        std::unique_ptr<DomNode> child = convertNode(gumboNode);
         if (!child)
             continue;
-        child->parent = &parent;
-        parent.children.push_back(std::move(child));
+        DomNode* parent = top.parent;
+        const int depth = top.depth;
+        child->parent = parent;
+        DomNode* added = child.get();
+        parent->children.push_back(std::move(child));
+        if (added->isElement())
+            stack.push_back({&gumboNode.v.element.children, 0, depth < maximumDepth ? added : parent,
+                             std::min(depth + 1, maximumDepth)});
     }
 }
 

@@ -66,4 +66,17 @@ TEST(Navigation, MalformedPagesStillGiveADocument)
     EXPECT_EQ(page.document.get("all").get("t2").get("className").toText(), "text");
 }
 
+// Unclosed blocks nest without end; the view must not run out of stack.
+TEST(Navigation, AVeryDeeplyNestedPageLoadsRestylesAndPaints)
+{
+    QByteArray html = "<html><body>";
+    for (int i = 0; i < 20000; ++i)
+        html += "<div>";
+    htmltest::PageFixture page(html + "<span id=t1 class=text>deep</span>");
+    page.view.show();
+    page.document.get("all").get("t1").set("className", "instext");
+    EXPECT_FALSE(page.view.grab().isNull());
+    EXPECT_TRUE(page.document.get("body").get("innerHTML").toText().contains("deep"));
+}
+
 } // namespace
