@@ -26,6 +26,9 @@ constexpr int endCheckMs = 20;
 // when the machine is busy; the position counts only what was played, so a
 // longer queue costs no accuracy.
 constexpr int queuedMs = 500;
+// The server hands recorded audio over in blocks of this length; what is
+// still in the last block when recording stops is lost, so it stays short.
+constexpr int captureBlockMs = 30;
 
 QAudioFormat::SampleFormat nearestSampleFormat(const SF_INFO& info)
 {
@@ -87,6 +90,7 @@ public:
         m_start = m_position = frame;
         m_recordClock.start();
         m_source = std::make_unique<QAudioSource>(device, m_captureFormat);
+        m_source->setBufferSize(m_captureFormat.bytesForDuration(captureBlockMs * 1000));
         m_capture = m_source->start();
         if (m_capture)
             QObject::connect(m_capture, &QIODevice::readyRead, [this] { takeIn(false); });

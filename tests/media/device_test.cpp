@@ -83,8 +83,8 @@ TEST_F(DeviceTest, ARecordingIsSavedInTheTemplatesFormat)
     recorder.setFileName(temp);
     recorder.open();
     QEventLoop loop;
-    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
     recorder.startRecording();
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
     loop.exec();
     recorder.stop();
     recorder.save();
