@@ -1,14 +1,8 @@
 // Program entry: creates the seven windows once, in their fixed order, and
 // runs the message loop until the main window closes.
-#include "choicetest/Multi.h"
-#include "launcher/View.h"
-#include "launcher/launcher.h"
-#include "player/Viewtxt.h"
+#include "launcher/windows.h"
 #include "platform/application.h"
-#include "shell/Intro.h"
 #include "shell/Main.h"
-#include "sorting/Sortfrm.h"
-#include "workshop/Worktxt.h"
 
 #include <QDir>
 
@@ -24,18 +18,6 @@ const char usage[] =
     "\n"
     "  --help     show this help and exit\n"
     "  --version  show the version and exit\n";
-
-void createWindows()
-{
-    MainFrm = new TMainFrm;
-    ViewFrm = new TViewFrm;
-    ViewTxtFrm = new TViewTxtFrm;
-    WorkTxtFrm = new TWorkTxtFrm;
-    IntroFrm = new TIntroFrm;
-    MultiFrm = new TMultiFrm;
-    frmSort = new TfrmSort;
-    MainFrm->runSelectedLesson = runSelectedLesson;
-}
 
 } // namespace
 
