@@ -88,10 +88,10 @@ public:
             m_converter = std::make_unique<FormatConverter>(m_captureFormat.channelCount(), m_captureFormat.sampleRate(),
                                                             m_track.channels(), m_track.sampleRate());
         m_start = m_position = frame;
-        m_recordClock.start();
         m_source = std::make_unique<QAudioSource>(device, m_captureFormat);
         m_source->setBufferSize(m_captureFormat.bytesForDuration(captureBlockMs * 1000));
         m_capture = m_source->start();
+        m_recordClock.start(); // once connected: the recording begins now
         if (m_capture)
             QObject::connect(m_capture, &QIODevice::readyRead, [this] { takeIn(false); });
     }

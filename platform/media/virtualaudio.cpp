@@ -30,7 +30,11 @@ public:
     void halt() override { m_state = State::Idle; }
     int64_t position() const override { return m_position; }
 
-    void deviceGone() { m_device = nullptr, m_state = State::Idle; }
+    void deviceGone()
+    {
+        m_device = nullptr;
+        m_state = State::Idle;
+    }
 
     void advance(int ms, const VirtualAudioDevice::Signal& signal)
     {

@@ -1,5 +1,6 @@
 #include "wavefile.h"
 
+#include "platform/error.h"
 #include "platform/media/mediaplayer.h"
 
 #include <QAudioDevice>
@@ -17,6 +18,28 @@
 using platform::MediaPlayer;
 
 namespace {
+
+// Before anything in this process has asked for the sound server: point
+// it at a server that is not there.
+TEST(NoSoundDevice, OpenFailsSayingSo)
+{
+    qputenv("PULSE_SERVER", "unix:/nonexistent/native");
+    if (!QMediaDevices::audioOutputs().isEmpty())
+        GTEST_SKIP() << "the sound server was reached before this test ran";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sound.wav"));
+    mediatest::writeWave(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1, 800, mediatest::ramp);
+    MediaPlayer player;
+    player.setFileName(path);
+    try {
+        player.open();
+        ADD_FAILURE() << "opened without a sound device";
+    } catch (const platform::Error& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("No sound device"))) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains(path));
+    }
+    EXPECT_FALSE(player.isOpen());
+}
 
 class DeviceTest : public ::testing::Test {
 protected:
