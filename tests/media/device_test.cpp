@@ -107,7 +107,7 @@ TEST_F(DeviceTest, ARecordingIsSavedInTheTemplatesFormat)
     recorder.open();
     QEventLoop loop;
     recorder.startRecording();
-    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    QTimer::singleShot(2000, Qt::PreciseTimer, &loop, &QEventLoop::quit); // a coarse timer may fire 5 % early
     loop.exec();
     recorder.stop();
     recorder.save();
