@@ -70,9 +70,16 @@ void Form::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+// The window closes even when its close handler fails: the error is shown,
+// but the learner is never held in a window that cannot be left.
 void Form::done(int result)
 {
-    FormClose();
+    try {
+        FormClose();
+    } catch (...) {
+        QDialog::done(result);
+        throw;
+    }
     QDialog::done(result);
 }
 

@@ -115,8 +115,7 @@ void TViewTxtFrm::followSound()
         endOfPlayback();
 }
 
-// The last mark is passed: back to phrase 1, stopped. Timer1 goes off last
-// so the track bar handler ignores the reset of its position.
+// The last mark is passed: back to phrase 1, stopped.
 void TViewTxtFrm::endOfPlayback()
 {
     TrackBar1->setEnabled(true);
@@ -133,6 +132,14 @@ void TViewTxtFrm::endOfPlayback()
         MediaPlayer2->stop();
     if (currentPhrase > 1)
         unhighlightPhrase(pageDocument, currentPhrase - 1);
+    backToFirstPhrase();
+}
+
+// Phrase 1 highlighted and in view, the clock at 0. Timer1 goes off last:
+// while it is on the track bar handler ignores the reset of its position,
+// after a pause it runs for phrase 1.
+void TViewTxtFrm::backToFirstPhrase()
+{
     revealPhrase(pageDocument, 1);
     highlightPhrase(pageDocument, 1);
     currentPhrase = 1;
@@ -290,14 +297,7 @@ void TViewTxtFrm::m33Click()
         unhighlightPhrase(pageDocument, currentPhrase - 1);
         unhighlightPhrase(pageDocument, currentPhrase);
     }
-    revealPhrase(pageDocument, 1);
-    highlightPhrase(pageDocument, 1);
-    currentPhrase = 1;
-    positionMs = 0;
-    // With Timer1 still on, the track bar handler ignores this; after a
-    // pause it runs for phrase 1.
-    TrackBar1->setPosition(0);
-    Timer1->setEnabled(false);
+    backToFirstPhrase();
 }
 
 void TViewTxtFrm::m44Click()

@@ -72,6 +72,7 @@ protected:
 private:
     void followSound();
     void endOfPlayback();
+    void backToFirstPhrase();
 };
 
 extern TViewTxtFrm* ViewTxtFrm;

@@ -1,5 +1,9 @@
+#include "platform/error.h"
+#include "platform/form.h"
 #include "platform/timer.h"
 #include "platform/trackbar.h"
+
+#include "support/fakedesktop.h"
 
 #include <gtest/gtest.h>
 
@@ -33,4 +37,24 @@ TEST(Timer, EnablingARunningTimerKeepsItAndDisablingStopsIt)
     EXPECT_EQ(timer.interval(), 250);
     timer.setEnabled(false);
     EXPECT_FALSE(timer.enabled());
+}
+
+namespace {
+
+class FailingClose : public platform::Form {
+protected:
+    void FormClose() override { throw platform::Error("Cannot write file temp.wav"); }
+};
+
+} // namespace
+
+TEST(Form, AWindowWhoseCloseHandlerFailsStillClosesAndShowsTheError)
+{
+    testsupport::FakeDesktop desktop;
+    FailingClose window;
+    window.show();
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    ASSERT_EQ(desktop.errors.size(), 1u);
+    EXPECT_EQ(desktop.errors[0].text, "Cannot write file temp.wav.");
 }
