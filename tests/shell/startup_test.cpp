@@ -128,6 +128,8 @@ TEST_F(Startup, EachFailingStepStopsTheRoutineThere)
              platform::StringList(lines).save(f.course.root() + "\\main.dsg");
          },
          "'7OO' is not a valid integer value.", false, false, false},
+        {"undecodable picture", [](CourseFixture& f) { f.course.write("gdata/top.jpg", "garbage"); },
+         "Cannot decode picture gdata/top.jpg: Not a JPEG file: starts with 0x67 0x61.", true, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -137,6 +139,7 @@ TEST_F(Startup, EachFailingStepStopsTheRoutineThere)
         const QByteArray descrList = course.read("descr.mtp");
         const QByteArray tree = course.read("main.mrb");
         const QByteArray times = course.read("time.mtp");
+        const QByteArray top = course.read("gdata/top.jpg");
         c.spoil(fixture);
         desktop.errors.clear();
         start();
@@ -158,6 +161,7 @@ TEST_F(Startup, EachFailingStepStopsTheRoutineThere)
         course.write("descr.mtp", descrList);
         course.write("main.mrb", tree);
         course.write("time.mtp", times);
+        course.write("gdata/top.jpg", top);
     }
 }
 
