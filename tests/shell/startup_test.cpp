@@ -173,8 +173,9 @@ TEST_F(Startup, AMissingExerciseBandPictureLeavesOnlyThePageViewerDressed)
     EXPECT_EQ(desktop.errors[0].text, "Cannot open file gdata/bot3.jpg.");
     EXPECT_TRUE(ViewFrm->Image3->hasPicture() && ViewFrm->Image4->hasPicture());
     for (platform::BandedForm* window : bandedWindows()) {
-        if (window != ViewFrm)
+        if (window != ViewFrm) {
             EXPECT_FALSE(window->Image3->hasPicture() || window->Image4->hasPicture());
+        }
         EXPECT_FALSE(window->Image1->hasPicture() || window->Image2->hasPicture());
         for (const platform::Picture* hover : window->hoverPictures())
             EXPECT_FALSE(hover->hasPicture());
