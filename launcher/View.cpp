@@ -19,6 +19,11 @@ TViewFrm::TViewFrm()
     connect(m11, &platform::Picture::clicked, this, &TViewFrm::m11Click);
 }
 
+void TViewFrm::FormShow()
+{
+    centreOnScreen();
+}
+
 void TViewFrm::m11MouseMove()
 {
     hoverButton(0);

@@ -16,6 +16,9 @@ public:
     void m11MouseMove();
     void Image4MouseMove();
     void m11Click();
+
+protected:
+    void FormShow() override;
 };
 
 extern TViewFrm* ViewFrm;
