@@ -10,6 +10,11 @@ struct IntegerCase {
     std::optional<int> value;
 };
 
+void PrintTo(const IntegerCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
+
 class IntegerConversion : public ::testing::TestWithParam<IntegerCase> {};
 
 TEST_P(IntegerConversion, ReadsOrFailsWithTheMessage)
@@ -42,6 +47,11 @@ struct BooleanCase {
     const char* text;
     std::optional<bool> value;
 };
+
+void PrintTo(const BooleanCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class BooleanConversion : public ::testing::TestWithParam<BooleanCase> {};
 

@@ -12,6 +12,11 @@ struct LineCase {
     QStringList lines;
 };
 
+void PrintTo(const LineCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class LineRules : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(LineRules, SplitsAsTheCatalogueFilesAreRead)

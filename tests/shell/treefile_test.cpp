@@ -27,6 +27,11 @@ struct TreeCase {
     QStringList nodes;
 };
 
+void PrintTo(const TreeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class TreeFile : public ::testing::TestWithParam<TreeCase> {};
 
 TEST_P(TreeFile, BuildsNodesByDepth)
