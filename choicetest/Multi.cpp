@@ -1,5 +1,7 @@
 #include "Multi.h"
 
+#include "platform/countdownlabel.h"
+
 #include <QVBoxLayout>
 
 TMultiFrm* MultiFrm = nullptr;
@@ -15,17 +17,7 @@ TMultiFrm::TMultiFrm()
     auto* layout = new QVBoxLayout(Panel3);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(CppWebBrowser1);
-    Label1 = new QLabel(Panel1);
-    QFont bold = Label1->font();
-    bold.setBold(true);
-    Label1->setFont(bold);
-    Label1->setAttribute(Qt::WA_TranslucentBackground);
-    Label1->move(16, 30);
-    Label1->hide();
+    Label1 = platform::createCountdownLabel(Panel1);
     m22->hide();
-    m11->setHint(QStringLiteral("Run"));
-    m22->setHint(QStringLiteral("Check"));
-    m33->setHint(QStringLiteral("Check"));
-    m44->setHint(QStringLiteral("Help"));
-    m55->setHint(QStringLiteral("Exit"));
+    setButtonHints({"Run", "Check", "Check", "Help", "Exit"});
 }

@@ -38,6 +38,12 @@ Picture* BandedForm::buttonBandPicture() const
     return m_buttonBand == Panel1 ? Image3 : Image4;
 }
 
+void BandedForm::setButtonHints(const QStringList& hints)
+{
+    for (qsizetype i = 0; i < hints.size() && i < m_buttons.size(); ++i)
+        m_buttons[i]->setHint(hints[i]);
+}
+
 void BandedForm::setTopBandSize(int width, int height)
 {
     Panel1->resize(width, height);

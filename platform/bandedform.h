@@ -4,6 +4,7 @@
 #include "picture.h"
 
 #include <QList>
+#include <QStringList>
 
 namespace platform {
 
@@ -44,6 +45,9 @@ public:
     QWidget* buttonBand() const { return m_buttonBand; }
     // The band picture under the buttons: Image3 or Image4.
     Picture* buttonBandPicture() const;
+
+    // The hints of the clickable pictures, in button order.
+    void setButtonHints(const QStringList& hints);
 
     void setTopBandSize(int width, int height);
     void setBottomBandSize(int width, int height);

@@ -39,11 +39,7 @@ TViewTxtFrm::TViewTxtFrm()
     Timer2 = new platform::Timer(100, this);
     MediaPlayer1 = new platform::MediaPlayer(this);
     MediaPlayer2 = new platform::MediaPlayer(this);
-    m11->setHint(QStringLiteral("Play"));
-    m22->setHint(QStringLiteral("Pause"));
-    m33->setHint(QStringLiteral("Stop"));
-    m44->setHint(QStringLiteral("Help"));
-    m55->setHint(QStringLiteral("Exit"));
+    setButtonHints({"Play", "Pause", "Stop", "Help", "Exit"});
     setSize(934, 612);
 
     connect(Timer1, &platform::Timer::timeout, this, &TViewTxtFrm::Timer1Timer);

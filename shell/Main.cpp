@@ -42,11 +42,7 @@ TMainFrm::TMainFrm()
     layout->addWidget(TreeView1);
     layout->addWidget(CppWebBrowser1, 1);
 
-    m11->setHint(QStringLiteral("Introduction"));
-    m22->setHint(QStringLiteral("Run lesson"));
-    m33->setHint(QStringLiteral("Help"));
-    m44->setHint(QStringLiteral("About"));
-    m55->setHint(QStringLiteral("Exit"));
+    setButtonHints({"Introduction", "Run lesson", "Help", "About", "Exit"});
     setSize(976, 634);
 
     courseRoot = QDir::currentPath();

@@ -1,5 +1,7 @@
 #include "Sortfrm.h"
 
+#include "platform/countdownlabel.h"
+
 #include <QHBoxLayout>
 
 TfrmSort* frmSort = nullptr;
@@ -30,17 +32,7 @@ TfrmSort::TfrmSort()
     layout->addWidget(ListBox3, 1);
     layout->addWidget(Shape2);
     layout->addWidget(ListBox2);
-    Label1 = new QLabel(Panel1);
-    QFont bold = Label1->font();
-    bold.setBold(true);
-    Label1->setFont(bold);
-    Label1->setAttribute(Qt::WA_TranslucentBackground);
-    Label1->move(16, 30);
-    Label1->hide();
+    Label1 = platform::createCountdownLabel(Panel1);
     m22->hide();
-    m11->setHint(QStringLiteral("Run"));
-    m22->setHint(QStringLiteral("Check"));
-    m33->setHint(QStringLiteral("Check"));
-    m44->setHint(QStringLiteral("Помощь"));
-    m55->setHint(QStringLiteral("Exit"));
+    setButtonHints({"Run", "Check", "Check", "Помощь", "Exit"});
 }

@@ -35,10 +35,6 @@ TWorkTxtFrm::TWorkTxtFrm()
     ca->hide();
     caa = new platform::Picture(Panel2);
     caa->setHandCursor();
-    m11->setHint(QStringLiteral("Run"));
-    m22->setHint(QStringLiteral("Pause"));
-    m33->setHint(QStringLiteral("Stop"));
-    m44->setHint(QStringLiteral("Help"));
-    m55->setHint(QStringLiteral("Exit"));
+    setButtonHints({"Run", "Pause", "Stop", "Help", "Exit"});
     setSize(986, 605);
 }
