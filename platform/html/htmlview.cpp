@@ -3,6 +3,7 @@
 #include "dom.h"
 #include "domautomation.h"
 #include "domparser.h"
+#include "loadedpage.h"
 #include "pagerenderer.h"
 #include "pagesource.h"
 
@@ -23,12 +24,7 @@ HtmlView::HtmlView(QWidget* parent)
     viewport()->setAutoFillBackground(false);
 }
 
-HtmlView::~HtmlView()
-{
-    if (m_dom)
-        m_dom->setObserver(nullptr);
-    m_renderer.reset();
-}
+HtmlView::~HtmlView() = default;
 
 void HtmlView::Navigate(const QString& path)
 {
@@ -44,35 +40,45 @@ void HtmlView::Navigate(const QString& path)
 void HtmlView::load()
 {
     const PageSource source = loadPageSource(m_location);
-    if (m_dom)
-        m_dom->setObserver(nullptr); // references the windows still hold stay usable
     // Tearing down a long page takes a while; it is done once the new one is up.
-    std::shared_ptr<PageRenderer> previous(m_renderer.release());
+    std::shared_ptr<LoadedPage> previous(m_page.release());
     if (previous)
-        previous->hide();
+        previous->detach();
     QTimer::singleShot(0, this, [previous]() mutable { previous.reset(); });
-    m_dom = parseHtml(source.text);
     const QString folder = source.found ? QFileInfo(source.filePath).absolutePath() : QString();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
-    m_renderer = std::make_unique<PageRenderer>(m_dom, folder, *this, [this](const QString& path) { Navigate(path); });
-    m_dom->setObserver(m_renderer.get());
+    m_page = std::make_unique<LoadedPage>(parseHtml(source.text), folder, *this,
+                                          [this](const QString& path) { Navigate(path); });
     emit DocumentComplete();
+    // Built after what the windows do on completion (their class writes then
+    // cost nothing), and before the paint, which is posted at a lower priority.
+    const quint64 navigation = m_navigation;
+    QTimer::singleShot(0, this, [this, navigation] {
+        if (navigation == m_navigation && m_page)
+            m_page->renderer();
+    });
+    viewport()->update();
+}
+
+PageRenderer* HtmlView::builtRenderer() const
+{
+    return m_page ? m_page->builtRenderer() : nullptr;
 }
 
 Variant HtmlView::Document() const
 {
-    if (!m_dom)
+    if (!m_page)
         return {};
-    return documentObject(m_dom);
+    return documentObject(m_page->document());
 }
 
 QRect HtmlView::elementBox(const QString& id) const
 {
-    if (!m_dom || !m_renderer)
+    if (!m_page)
         return {};
-    const DomNode* element = m_dom->elementById(id);
-    return element ? m_renderer->elementBox(*element) : QRect();
+    const DomNode* element = m_page->document()->elementById(id);
+    return element ? m_page->renderer().elementBox(*element) : QRect();
 }
 
 int HtmlView::scrollPosition() const
@@ -83,8 +89,8 @@ int HtmlView::scrollPosition() const
 void HtmlView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
-    if (m_renderer)
-        m_renderer->paint(painter, event->rect());
+    if (m_page)
+        m_page->renderer().paint(painter, event->rect());
     else
         painter.fillRect(event->rect(), Qt::white);
 }
@@ -92,14 +98,15 @@ void HtmlView::paintEvent(QPaintEvent* event)
 void HtmlView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
-    if (m_renderer)
-        m_renderer->layout();
+    // Before the page is built there is nothing to lay out anew.
+    if (PageRenderer* renderer = builtRenderer())
+        renderer->layout();
 }
 
 void HtmlView::scrollContentsBy(int, int)
 {
-    if (m_renderer)
-        m_renderer->placeControls();
+    if (PageRenderer* renderer = builtRenderer())
+        renderer->placeControls();
     viewport()->update();
 }
 
@@ -121,27 +128,30 @@ void HtmlView::keyPressEvent(QKeyEvent* event)
 
 void HtmlView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (m_renderer && m_renderer->mouseMove(event->position().toPoint()))
+    PageRenderer* renderer = builtRenderer();
+    if (renderer && renderer->mouseMove(event->position().toPoint()))
         viewport()->update();
 }
 
 void HtmlView::mousePressEvent(QMouseEvent* event)
 {
     setFocus(Qt::MouseFocusReason);
-    if (m_renderer && event->button() == Qt::LeftButton)
-        m_renderer->mouseDown(event->position().toPoint());
+    PageRenderer* renderer = builtRenderer();
+    if (renderer && event->button() == Qt::LeftButton)
+        renderer->mouseDown(event->position().toPoint());
 }
 
 void HtmlView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (m_renderer && event->button() == Qt::LeftButton)
-        m_renderer->mouseUp(event->position().toPoint());
+    PageRenderer* renderer = builtRenderer();
+    if (renderer && event->button() == Qt::LeftButton)
+        renderer->mouseUp(event->position().toPoint());
 }
 
 void HtmlView::leaveEvent(QEvent* event)
 {
-    if (m_renderer)
-        m_renderer->mouseLeave();
+    if (PageRenderer* renderer = builtRenderer())
+        renderer->mouseLeave();
     QAbstractScrollArea::leaveEvent(event);
 }
 

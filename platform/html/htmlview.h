@@ -9,14 +9,15 @@
 
 namespace platform {
 
-class DomDocument;
+class LoadedPage;
 class PageRenderer;
 
 // The embedded HTML view. Navigate starts loading a local page and returns at
 // once; DocumentComplete is raised from the event loop when the page is
 // ready. Document is the loaded page's document as an automation object.
 // The page is laid out and drawn by litehtml; its form controls are real
-// widgets on the viewport. No script runs and nothing is fetched from
+// widgets on the viewport. Laying out follows completion, from the event
+// loop before the first paint, or at once when a box is asked for. No script runs and nothing is fetched from
 // outside the local file system.
 class HtmlView : public QAbstractScrollArea {
     Q_OBJECT
@@ -52,12 +53,12 @@ protected:
 
 private:
     void load();
-    void followLink(const QString& href);
+    // The page's rendering if it was built; null before.
+    PageRenderer* builtRenderer() const;
 
     QString m_location;
     quint64 m_navigation = 0;
-    std::shared_ptr<DomDocument> m_dom;
-    std::unique_ptr<PageRenderer> m_renderer;
+    std::unique_ptr<LoadedPage> m_page;
 };
 
 } // namespace platform

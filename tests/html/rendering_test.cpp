@@ -153,4 +153,31 @@ TEST(Rendering, AnchorClicksScrollTheirTargetIntoView)
     EXPECT_GT(fixture.view.scrollPosition(), 0);
 }
 
+// The windows highlight and reveal on DocumentComplete, before the page was
+// ever laid out or painted: what they did must show once it is.
+TEST(Rendering, WorkDoneOnCompletionShowsInTheFirstPaint)
+{
+    testsupport::TempCourse course;
+    course.write("page.htm", lessonPage(150));
+    platform::HtmlView view;
+    view.resize(640, 480);
+    view.show();
+    QRect boxOnCompletion;
+    QObject::connect(&view, &platform::HtmlView::DocumentComplete, [&] {
+        const platform::Variant all = view.Document().get("all");
+        all.get("t120").set("className", "instext");
+        all.get("a120").call("Click");
+        boxOnCompletion = view.elementBox("t120");
+    });
+    ASSERT_EQ(htmltest::loadInto(view, course.root() + "/page.htm"), 1);
+
+    const QRect target = onScreen(view, "t120");
+    EXPECT_FALSE(boxOnCompletion.isEmpty());
+    EXPECT_EQ(view.elementBox("t120"), boxOnCompletion);
+    EXPECT_GT(view.scrollPosition(), 0);
+    EXPECT_GE(target.top(), 0);
+    EXPECT_LE(target.bottom(), view.viewport()->height());
+    EXPECT_GT(pixelsOf(grabViewport(view), target, highlight), target.width() * target.height() / 2);
+}
+
 } // namespace
