@@ -16,6 +16,8 @@
 #include <QUrl>
 
 #include <cmath>
+#include <map>
+#include <memory>
 #include <string>
 #include <unordered_map>
 
@@ -29,6 +31,30 @@ struct FontHandle {
     // Lesson texts repeat their words; shaping each once saves most of the layout time.
     std::unordered_map<std::string, int> widths;
 };
+
+// What the layout engine asks a font for.
+struct FontKey {
+    std::string faceName;
+    int size;
+    int weight;
+    litehtml::font_style italic;
+    unsigned int decoration;
+    auto operator<=>(const FontKey&) const = default;
+};
+
+// Fonts and their word widths are shared by all pages: a course's pages
+// use the same few fonts and words, and a page's load no longer shapes
+// again what the previous page shaped. A font's widths are dropped when
+// they grow past a bound, so a long session keeps its memory.
+constexpr size_t maximumWidthsPerFont = 200000;
+
+// Never destroyed: fonts must not outlive Qt's font system, which goes
+// down with the application before static objects would.
+std::map<FontKey, std::unique_ptr<FontHandle>>& sharedFonts()
+{
+    static auto* fonts = new std::map<FontKey, std::unique_ptr<FontHandle>>;
+    return *fonts;
+}
 
 FontHandle& fontOf(litehtml::uint_ptr handle)
 {
@@ -118,33 +144,39 @@ litehtml::uint_ptr PageContainer::create_font(const litehtml::tchar_t* faceName,
                                               litehtml::font_style italic, unsigned int decoration,
                                               litehtml::font_metrics* fm)
 {
-    QFont font;
-    font.setFamilies(families(faceName));
-    font.setPixelSize(std::max(1, size));
-    font.setWeight(QFont::Weight(std::clamp(weight, 100, 900)));
-    font.setItalic(italic == litehtml::fontStyleItalic);
-    font.setUnderline(decoration & litehtml::font_decoration_underline);
-    font.setStrikeOut(decoration & litehtml::font_decoration_linethrough);
-    font.setOverline(decoration & litehtml::font_decoration_overline);
-    auto* handle = new FontHandle{font, QFontMetricsF(font), {}};
+    std::unique_ptr<FontHandle>& handle
+        = sharedFonts()[FontKey{faceName ? faceName : "", size, weight, italic, decoration}];
+    if (!handle) {
+        QFont font;
+        font.setFamilies(families(faceName ? faceName : ""));
+        font.setPixelSize(std::max(1, size));
+        font.setWeight(QFont::Weight(std::clamp(weight, 100, 900)));
+        font.setItalic(italic == litehtml::fontStyleItalic);
+        font.setUnderline(decoration & litehtml::font_decoration_underline);
+        font.setStrikeOut(decoration & litehtml::font_decoration_linethrough);
+        font.setOverline(decoration & litehtml::font_decoration_overline);
+        handle.reset(new FontHandle{font, QFontMetricsF(font), {}});
+    }
     if (fm) {
         fm->ascent = int(std::ceil(handle->metrics.ascent()));
         fm->descent = int(std::ceil(handle->metrics.descent()));
         fm->height = fm->ascent + fm->descent;
         fm->x_height = int(std::round(handle->metrics.xHeight()));
-        fm->draw_spaces = font.underline() || font.strikeOut() || font.overline();
+        fm->draw_spaces = handle->font.underline() || handle->font.strikeOut() || handle->font.overline();
     }
-    return reinterpret_cast<litehtml::uint_ptr>(handle);
+    return reinterpret_cast<litehtml::uint_ptr>(handle.get());
 }
 
-void PageContainer::delete_font(litehtml::uint_ptr hFont)
+void PageContainer::delete_font(litehtml::uint_ptr)
 {
-    delete reinterpret_cast<FontHandle*>(hFont);
+    // Shared fonts live as long as the program.
 }
 
 int PageContainer::text_width(const litehtml::tchar_t* text, litehtml::uint_ptr hFont)
 {
     FontHandle& font = fontOf(hFont);
+    if (font.widths.size() >= maximumWidthsPerFont)
+        font.widths.clear();
     const auto [entry, added] = font.widths.try_emplace(text, 0);
     if (added)
         entry->second = int(std::ceil(font.metrics.horizontalAdvance(QString::fromUtf8(text))));
