@@ -100,7 +100,7 @@ void HtmlView::resizeEvent(QResizeEvent* event)
     QAbstractScrollArea::resizeEvent(event);
     // Before the page is built there is nothing to lay out anew.
     if (PageRenderer* renderer = builtRenderer())
-        renderer->layout();
+        renderer->resized();
 }
 
 void HtmlView::scrollContentsBy(int, int)

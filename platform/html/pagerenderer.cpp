@@ -225,6 +225,27 @@ struct PageRenderer::State {
         horizontal->setSingleStep(20);
     }
 
+    // Lays the page out for the viewport. A page taller than the view brings
+    // in the vertical scroll bar, which narrows the viewport and would have
+    // the page laid out a second time: while the bar is hidden, the page is
+    // laid out for the narrower width first, and again for the full width
+    // only if it then fits (short pages cost little).
+    void render()
+    {
+        const QSize client = view.viewport()->size();
+        const QScrollBar* bar = view.verticalScrollBar();
+        if (!bar->isVisibleTo(&view) && view.verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded) {
+            const QSize narrowed(client.width() - bar->sizeHint().width(), client.height());
+            html->render(narrowed.width());
+            if (html->height() > client.height()) {
+                laidOutFor = narrowed;
+                return;
+            }
+        }
+        html->render(client.width());
+        laidOutFor = client;
+    }
+
     std::shared_ptr<DomDocument> document;
     QAbstractScrollArea& view;
     std::function<void(const QString&)> navigate;
@@ -233,7 +254,7 @@ struct PageRenderer::State {
     litehtml::document::ptr html;
     std::vector<litehtml::element::ptr> byIndex;
     litehtml::css pageStyles;
-    int laidOutWidth = -1;
+    QSize laidOutFor; // the viewport size the page was laid out for
 };
 
 PageRenderer::PageRenderer(std::shared_ptr<DomDocument> document, const QString& pageFolder,
@@ -253,10 +274,17 @@ PageRenderer::PageRenderer(std::shared_ptr<DomDocument> document, const QString&
 
 PageRenderer::~PageRenderer() = default;
 
+void PageRenderer::resized()
+{
+    if (m->view.viewport()->size() != m->laidOutFor)
+        layout();
+    else
+        placeControls();
+}
+
 void PageRenderer::layout()
 {
-    m->laidOutWidth = m->view.viewport()->width();
-    m->html->render(m->laidOutWidth);
+    m->render();
     m->updateScrollRanges();
     placeControls();
     m->view.viewport()->update();

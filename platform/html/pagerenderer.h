@@ -24,6 +24,9 @@ public:
 
     // Lays the page out for the viewport's width and places the widgets.
     void layout();
+    // After the viewport changed size: lays out again unless the page was
+    // already laid out for this size.
+    void resized();
     // Draws the part of the page in the viewport rectangle given.
     void paint(QPainter& painter, const QRect& area);
     // Keeps the widgets over their boxes after scrolling.

@@ -180,4 +180,22 @@ TEST(Rendering, WorkDoneOnCompletionShowsInTheFirstPaint)
     EXPECT_GT(pixelsOf(grabViewport(view), target, highlight), target.width() * target.height() / 2);
 }
 
+// The vertical scroll bar comes with a long page and narrows the viewport;
+// either way, and after a resize, the page is laid out for the width it is
+// shown in.
+TEST(Rendering, PagesAreLaidOutForTheWidthLeftBesideTheScrollBar)
+{
+    for (const int spacer : {0, 3000}) {
+        htmltest::PageFixture page("<body style=\"margin: 0\"><div id=\"full\">x</div><div style=\"height: "
+                                   + QByteArray::number(spacer) + "px\"></div></body>");
+        page.view.show();
+        for (const int width : {640, 500}) {
+            page.view.resize(width, 480);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(page.view.verticalScrollBar()->isVisible(), spacer > 0) << spacer;
+            EXPECT_EQ(page.view.elementBox("full").width(), page.view.viewport()->width()) << spacer << " " << width;
+        }
+    }
+}
+
 } // namespace
