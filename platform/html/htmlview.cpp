@@ -52,7 +52,7 @@ void HtmlView::load()
                                           [this](const QString& path) { Navigate(path); });
     emit DocumentComplete();
     // Built after what the windows do on completion (their class writes then
-    // cost nothing), and before the paint, which is posted at a lower priority.
+    // cost nothing); if the paint comes first, it builds the page itself.
     const quint64 navigation = m_navigation;
     QTimer::singleShot(0, this, [this, navigation] {
         if (navigation == m_navigation && m_page)
