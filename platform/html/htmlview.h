@@ -17,8 +17,8 @@ class PageRenderer;
 // ready. Document is the loaded page's document as an automation object.
 // The page is laid out and drawn by litehtml; its form controls are real
 // widgets on the viewport. Laying out follows completion: from the event
-// loop, at the latest in the first paint, or at once when a box is needed. No script runs and nothing is fetched from
-// outside the local file system.
+// loop, at the latest in the first paint, or at once when a box is needed.
+// No script runs and nothing is fetched from outside the local file system.
 class HtmlView : public QAbstractScrollArea {
     Q_OBJECT
 public:
