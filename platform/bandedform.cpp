@@ -17,25 +17,20 @@ BandedForm::BandedForm(ButtonBand band, int buttonCount, QWidget* parent)
     Image1->resize(49, 0);
     Image2->resize(46, 0);
 
-    m_buttonBand = band == ButtonBand::Top ? Panel1 : Panel2;
+    QWidget* buttonBand = band == ButtonBand::Top ? Panel1 : Panel2;
     Picture** hover[] = {&m1, &m2, &m3, &m4, &m5};
     Picture** buttons[] = {&m11, &m22, &m33, &m44, &m55};
     for (int i = 0; i < buttonCount; ++i) {
-        *hover[i] = new Picture(m_buttonBand);
+        *hover[i] = new Picture(buttonBand);
         (*hover[i])->hide();
         m_hover.append(*hover[i]);
     }
     for (int i = 0; i < buttonCount; ++i) {
-        *buttons[i] = new Picture(m_buttonBand);
+        *buttons[i] = new Picture(buttonBand);
         (*buttons[i])->setHandCursor();
         m_buttons.append(*buttons[i]);
     }
     relayout();
-}
-
-Picture* BandedForm::buttonBandPicture() const
-{
-    return m_buttonBand == Panel1 ? Image3 : Image4;
 }
 
 void BandedForm::setButtonHints(const QStringList& hints)

@@ -41,10 +41,6 @@ public:
     // The hover pictures and the clickable pictures, in button order.
     const QList<Picture*>& hoverPictures() const { return m_hover; }
     const QList<Picture*>& buttonPictures() const { return m_buttons; }
-    // The band that holds the buttons: Panel1 or Panel2.
-    QWidget* buttonBand() const { return m_buttonBand; }
-    // The band picture under the buttons: Image3 or Image4.
-    Picture* buttonBandPicture() const;
 
     // The hints of the clickable pictures, in button order.
     void setButtonHints(const QStringList& hints);
@@ -68,7 +64,6 @@ private:
     void relayout();
 
     QWidget* m_centre;
-    QWidget* m_buttonBand;
     QList<Picture*> m_hover;
     QList<Picture*> m_buttons;
 };

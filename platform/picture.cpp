@@ -41,9 +41,4 @@ void Picture::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-void Picture::mouseDoubleClickEvent(QMouseEvent*)
-{
-    emit doubleClicked();
-}
-
 } // namespace platform

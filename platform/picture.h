@@ -24,13 +24,11 @@ public:
 signals:
     void mouseMoved();
     void clicked();
-    void doubleClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QImage m_picture;

@@ -37,7 +37,6 @@ public:
 
     // True for an empty or null reference (nothing loaded, no such element).
     bool isEmpty() const;
-    bool isObject() const { return object() != nullptr; }
 
     Variant get(const QString& member) const;
     void set(const QString& member, const Variant& value) const;
