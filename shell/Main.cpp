@@ -80,7 +80,7 @@ void TMainFrm::TreeView1Click()
     if (index < 0)
         return;
     QDir::setCurrent(courseRoot);
-    CppWebBrowser1->Navigate(courseRoot + QStringLiteral("\\data\\descr\\") + descrNames.at(index));
+    CppWebBrowser1->Navigate(descrPath(descrNames.at(index)));
 }
 
 void TMainFrm::TreeView1DblClick()
@@ -130,11 +130,16 @@ void TMainFrm::m5Click()
     close();
 }
 
+QString TMainFrm::descrPath(const QString& name) const
+{
+    return courseRoot + QStringLiteral("\\data\\descr\\") + name;
+}
+
 // The page viewer with a windList page and caption, shown when the flag
 // line says so.
 void TMainFrm::showPage(int captionLine, int pageLine, int flagLine)
 {
-    ViewFrm->Browser->Navigate(courseRoot + QStringLiteral("\\data\\descr\\") + windList.at(pageLine));
+    ViewFrm->Browser->Navigate(descrPath(windList.at(pageLine)));
     ViewFrm->setCaption(windList.at(captionLine));
     if (platform::toBoolean(windList.at(flagLine)))
         ViewFrm->showModal();

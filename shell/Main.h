@@ -59,6 +59,8 @@ public:
     void FormShow() override;
 
 private:
+    // A page of data\descr\ by its catalogue name.
+    QString descrPath(const QString& name) const;
     void showPage(int captionLine, int pageLine, int flagLine);
     bool m_started = false;
 };

@@ -4,7 +4,6 @@
 #include "Intro.h"
 #include "Main.h"
 #include "interfacestrings.h"
-#include "launcher/View.h"
 #include "layoutfile.h"
 #include "platform/application.h"
 #include "platform/convert.h"
@@ -15,8 +14,6 @@
 #include "windowlayout.h"
 
 #include <QDir>
-
-#include <optional>
 
 namespace {
 
@@ -47,7 +44,7 @@ void TMainFrm::FormShow()
     courseRootSlash = courseRoot + u'\\';
     applyInterfaceStrings(courseRoot + QStringLiteral("\\Strings.ini"));
 
-    std::optional<LayoutFile> layout(platform::StringList::load(courseRoot + QStringLiteral("\\main.dsg")));
+    const LayoutFile layout(platform::StringList::load(courseRoot + QStringLiteral("\\main.dsg")));
 
     const auto load = [this](const char16_t* name) {
         return platform::StringList::load(courseRoot + u'\\' + QString::fromUtf16(name));
@@ -63,24 +60,23 @@ void TMainFrm::FormShow()
     marksNames = load(u"zmarks.mtp");
     windList = load(u"wind.mtp");
 
-    applyWindowSizes(*layout);
+    applyWindowSizes(layout);
 
     loadTreeFile(*TreeView1, platform::StringList::load(QStringLiteral("main.mrb")));
     platform::StringList::load(QStringLiteral("main.rbp"));
 
-    applySkin(*layout);
+    applySkin(layout);
 
-    IntroFrm->Image1->setPicture(platform::loadJpeg(courseRoot + QStringLiteral("\\data\\descr\\") + windList.at(1)));
+    IntroFrm->Image1->setPicture(platform::loadJpeg(descrPath(windList.at(1))));
     IntroFrm->setCaption(windList.at(0));
     if (platform::toBoolean(windList.at(2)))
         IntroFrm->showModal();
 
-    applyButtonRects(*layout);
+    applyButtonRects(layout);
 
-    layout.reset();
     QDir::setCurrent(courseRoot);
 
-    CppWebBrowser1->Navigate(courseRoot + QStringLiteral("\\data\\descr\\") + descrNames.at(0));
+    CppWebBrowser1->Navigate(descrPath(descrNames.at(0)));
 
     setCaption(windList.at(0));
     platform::Application::setTitle(windList.at(0));
@@ -89,8 +85,6 @@ void TMainFrm::FormShow()
 
     // The HTML views need no per-thread set-up: they live on the UI thread.
 
-    ViewFrm->Browser->Navigate(courseRoot + QStringLiteral("\\data\\descr\\") + windList.at(4));
-    ViewFrm->setCaption(windList.at(3));
-    if (platform::toBoolean(windList.at(5)))
-        ViewFrm->showModal();
+    // The start page is the Introduction button's page.
+    showPage(3, 4, 5);
 }

@@ -1,6 +1,6 @@
 #include "tempcourse.h"
 
-#include "platform/codepage.h"
+#include "platform/stringlist.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,10 +45,7 @@ void TempCourse::write(const QString& relative, const QByteArray& bytes) const
 
 void TempCourse::writeLines(const QString& relative, const QStringList& lines) const
 {
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += platform::encodeWindows1251(line) + "\r\n";
-    write(relative, bytes);
+    write(relative, platform::StringList(lines).toBytes());
 }
 
 QByteArray TempCourse::read(const QString& relative) const
