@@ -1,6 +1,7 @@
 #include "launcher.h"
 
 #include "playerlessons.h"
+#include "testlessons.h"
 
 #include "choicetest/Multi.h"
 #include "player/Viewtxt.h"
@@ -43,12 +44,15 @@ struct LessonKind {
 };
 
 // Compared exactly, in this order: "1", "2", "3", "4", "11", "5", "6", "7",
-// "8", "9". The workshop ("2", "4"), choice test ("5" to "7") and sorting
-// ("9") kinds take their places here with their windows.
+// "8", "9". The workshop ("2", "4") and sorting ("9") kinds take their
+// places here with their windows.
 const LessonKind lessonKindsInOrder[] = {
     {u"1", launchListening},
     {u"3", launchRecording},
     {u"11", launchAccompaniedRecording},
+    {u"5", launchGradedTest},
+    {u"6", launchFreeAnswerTest},
+    {u"7", launchFreeAnswerTest},
     {u"8", launchFreeRecording},
 };
 
