@@ -64,7 +64,7 @@ int TMultiFrm::gradeAnswers()
     QString lastName;
     const platform::Variant document = CppWebBrowser1->Document();
     const int count = document.call(QStringLiteral("getElementsByTagName"), {QStringLiteral("input")})
-                          .get(QStringLiteral("length"))
+                          .get(QStringLiteral("Length"))
                           .toInt();
     for (int n = 1; n <= count; ++n) {
         const platform::Variant option =
