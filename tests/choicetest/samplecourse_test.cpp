@@ -3,7 +3,7 @@
 #include "testfixture.h"
 
 #include "platform/form.h"
-#include "shell/Main.h"
+#include "tests/support/samplecourse.h"
 
 #include <QCoreApplication>
 
@@ -17,10 +17,6 @@ class SampleCourse : public ::testing::Test {
 protected:
     SampleCourse()
     {
-        // No intro screen and no start page.
-        QStringList wind = platform::StringList::load(course.root() + "\\wind.mtp").lines();
-        wind[2] = wind[5] = QStringLiteral("False");
-        platform::StringList(wind).save(course.root() + "\\wind.mtp");
         m_previousHook = platform::Form::installModalHook([this](platform::Form& window) {
             if (&window == MultiFrm && whileShown) {
                 loadPage();
@@ -29,8 +25,7 @@ protected:
             }
             return 0;
         });
-        windows = std::make_unique<testsupport::Windows>(course.root());
-        MainFrm->show();
+        windows = std::make_unique<testsupport::SampleCourseWindows>();
     }
     ~SampleCourse() override
     {
@@ -38,13 +33,7 @@ protected:
         platform::Form::installModalHook(std::move(m_previousHook));
     }
 
-    void runFirstOfKind(const QString& kind)
-    {
-        const int lesson = int(MainFrm->lessonKinds.lines().indexOf(kind));
-        ASSERT_GE(lesson, 0);
-        MainFrm->TreeView1->selectNode(MainFrm->TreeView1->node(lesson));
-        MainFrm->m22Click();
-    }
+    void runFirstOfKind(const QString& kind) { windows->runFirstOfKind(kind); }
     void loadPage()
     {
         for (int i = 0; i < 50 && document().isEmpty(); ++i)
@@ -63,9 +52,8 @@ protected:
         return items;
     }
 
-    testsupport::TempCourse course{QStringLiteral(SAMPLE_COURSE_DIR)};
     testsupport::FakeDesktop desktop;
-    std::unique_ptr<testsupport::Windows> windows;
+    std::unique_ptr<testsupport::SampleCourseWindows> windows;
     std::function<void()> whileShown;
 
 private:
@@ -105,7 +93,7 @@ TEST_F(SampleCourse, FreeAnswerTestSavesEveryAnswer)
 {
     for (const char* kind : {"6", "7"}) {
         SCOPED_TRACE(kind);
-        const QString file = course.root() + "\\answers" + kind + ".htm";
+        const QString file = windows->course.root() + "\\answers" + kind + ".htm";
         QStringList typed;
         whileShown = [&] {
             for (const QString& tag : {QStringLiteral("input"), QStringLiteral("textarea")}) {
@@ -119,7 +107,7 @@ TEST_F(SampleCourse, FreeAnswerTestSavesEveryAnswer)
         };
         runFirstOfKind(QString::fromLatin1(kind));
         EXPECT_FALSE(typed.isEmpty());
-        const QByteArray saved = course.read(QStringLiteral("answers%1.htm").arg(kind));
+        const QByteArray saved = windows->course.read(QStringLiteral("answers%1.htm").arg(kind));
         for (const QString& answer : typed)
             EXPECT_TRUE(saved.contains(answer.toLatin1())) << answer.toStdString();
         EXPECT_FALSE(MultiFrm->isVisible());
