@@ -8,6 +8,8 @@
 #include <QCollator>
 #include <QHBoxLayout>
 
+#include <algorithm>
+
 TfrmSort* frmSort = nullptr;
 
 namespace {

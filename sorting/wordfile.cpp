@@ -1,5 +1,7 @@
 #include "wordfile.h"
 
+#include <iterator>
+
 SortingWords splitWordFile(const platform::StringList& lines)
 {
     SortingWords words;
