@@ -1,6 +1,7 @@
 #include "launcher.h"
 
 #include "playerlessons.h"
+#include "sortinglessons.h"
 
 #include "choicetest/Multi.h"
 #include "player/Viewtxt.h"
@@ -43,13 +44,14 @@ struct LessonKind {
 };
 
 // Compared exactly, in this order: "1", "2", "3", "4", "11", "5", "6", "7",
-// "8", "9". The workshop ("2", "4"), choice test ("5" to "7") and sorting
-// ("9") kinds take their places here with their windows.
+// "8", "9". The workshop ("2", "4") and choice test ("5" to "7") kinds take
+// their places here with their windows.
 const LessonKind lessonKindsInOrder[] = {
     {u"1", launchListening},
     {u"3", launchRecording},
     {u"11", launchAccompaniedRecording},
     {u"8", launchFreeRecording},
+    {u"9", launchSorting},
 };
 
 } // namespace
