@@ -1,6 +1,7 @@
 #include "launcher.h"
 
 #include "playerlessons.h"
+#include "sortinglessons.h"
 #include "testlessons.h"
 
 #include "choicetest/Multi.h"
@@ -44,8 +45,8 @@ struct LessonKind {
 };
 
 // Compared exactly, in this order: "1", "2", "3", "4", "11", "5", "6", "7",
-// "8", "9". The workshop ("2", "4") and sorting ("9") kinds take their
-// places here with their windows.
+// "8", "9". The workshop kinds ("2", "4") take their places here with
+// their window.
 const LessonKind lessonKindsInOrder[] = {
     {u"1", launchListening},
     {u"3", launchRecording},
@@ -54,6 +55,7 @@ const LessonKind lessonKindsInOrder[] = {
     {u"6", launchFreeAnswerTest},
     {u"7", launchFreeAnswerTest},
     {u"8", launchFreeRecording},
+    {u"9", launchSorting},
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 // Starts the program offscreen on a copy of the sample course and saves
-// pictures of the main window, the intro screen, the page viewer and the
-// listening player in the middle of a lesson, and a graded choice test.
+// pictures of the main window, the intro screen, the page viewer, the
+// listening player in the middle of a lesson, the sorting exercise half
+// sorted and a graded choice test.
 #include "choicetest/Multi.h"
 #include "launcher/View.h"
 #include "launcher/launcher.h"
@@ -11,6 +12,7 @@
 #include "platform/media/virtualaudio.h"
 #include "shell/Intro.h"
 #include "shell/Main.h"
+#include "sorting/Sortfrm.h"
 
 #include <QDir>
 #include <QProcess>
@@ -88,6 +90,25 @@ int main(int argc, char** argv)
             }
             save(ViewTxtFrm, out, "player.png");
             ViewTxtFrm->m55Click();
+        } else if (&window == frmSort) {
+            // Places in the middle, transport on the right, the rest still
+            // in the pool.
+            const QStringList right{QStringLiteral("bus"), QStringLiteral("taxi"), QStringLiteral("tram")};
+            const QStringList middle{QStringLiteral("bank"), QStringLiteral("park"), QStringLiteral("museum")};
+            for (int row = frmSort->ListBox1->count() - 1; row >= 0; --row) {
+                const QString item = frmSort->ListBox1->item(row)->text();
+                platform::ListBox* target = right.contains(item)    ? frmSort->ListBox2
+                                            : middle.contains(item) ? frmSort->ListBox3
+                                                                    : nullptr;
+                frmSort->ListBox1->setItemIndex(row);
+                if (target)
+                    frmSort->ListBoxDragDrop(target, frmSort->ListBox1);
+            }
+            frmSort->ListBox1->setItemIndex(0);
+            for (int tick = 0; tick < 42; ++tick)
+                frmSort->Timer1Timer();
+            save(frmSort, out, "sorting.png");
+            frmSort->m55Click();
         } else if (&window == MultiFrm) {
             gradeSomeWrongAnswers();
             save(MultiFrm, out, "choicetest.png");
@@ -102,6 +123,8 @@ int main(int argc, char** argv)
     tree.selectNode(tree.node(1));
     MainFrm->TreeView1Click();
     save(MainFrm, out, "main.png");
+    runSelectedLesson();
+    tree.selectNode(tree.node(int(MainFrm->lessonKinds.lines().indexOf(QStringLiteral("9")))));
     runSelectedLesson();
     tree.selectNode(tree.node(int(MainFrm->lessonKinds.lines().indexOf(QStringLiteral("5")))));
     runSelectedLesson();
