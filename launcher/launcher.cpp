@@ -2,6 +2,7 @@
 
 #include "playerlessons.h"
 #include "sortinglessons.h"
+#include "testlessons.h"
 
 #include "choicetest/Multi.h"
 #include "player/Viewtxt.h"
@@ -44,12 +45,15 @@ struct LessonKind {
 };
 
 // Compared exactly, in this order: "1", "2", "3", "4", "11", "5", "6", "7",
-// "8", "9". The workshop ("2", "4") and choice test ("5" to "7") kinds take
-// their places here with their windows.
+// "8", "9". The workshop kinds ("2", "4") take their places here with
+// their window.
 const LessonKind lessonKindsInOrder[] = {
     {u"1", launchListening},
     {u"3", launchRecording},
     {u"11", launchAccompaniedRecording},
+    {u"5", launchGradedTest},
+    {u"6", launchFreeAnswerTest},
+    {u"7", launchFreeAnswerTest},
     {u"8", launchFreeRecording},
     {u"9", launchSorting},
 };

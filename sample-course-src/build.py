@@ -66,7 +66,8 @@ p.option { margin: 3px 0 3px 12px; }
 .opt { padding: 1px 4px; }
 .instext { padding: 1px 4px; color: #a4161a; background-color: #ffd5d5; text-decoration: line-through; }
 textarea { width: 95%%; font-family: %s; font-size: 15px; border: 1px solid #c6d2de; padding: 6px; }
-""" % FONT_STACK
+input.line { width: 60%%; font-size: 15px; border: 1px solid #c6d2de; padding: 4px 6px; }
+""" % (FONT_STACK,)
 
 
 # --- writing files ----------------------------------------------------------
@@ -251,6 +252,7 @@ def task_page(name):
     if kind == "choice":
         parts.append("<form>")
         option_number, question = 0, 0
+        input_type = "radio"
         for line in items + ["?"]:
             mark, text = line[0], line[1:].strip()
             if mark == "?":
@@ -258,21 +260,30 @@ def task_page(name):
                     parts.append("</div>")
                 if not text:
                     break
+                # "?*": several right options, chosen with check boxes.
+                input_type = "checkbox" if text.startswith("*") else "radio"
+                text = text.lstrip("*").strip()
                 question += 1
                 parts.append('<div class="question"><p class="qtext">%d. %s</p>' % (question, esc(text)))
             else:
                 option_number += 1
-                parts.append('<p class="option"><input type="radio" name="question%d" id="q%d" '
+                parts.append('<p class="option"><input type="%s" name="question%d" id="q%d" '
                              'rtype="%s"> <label for="q%d"><span id="f%d" class="opt">%s</span>'
-                             '</label></p>' % (question, option_number, "1" if mark == "+" else "0",
+                             '</label></p>' % (input_type, question, option_number, "1" if mark == "+" else "0",
                                                 option_number, option_number, esc(text)))
         parts.append("</form>")
     elif kind == "free":
         parts.append("<form>")
+        areas = sum(1 for line in items if not line[1:].startswith("_"))
         for n, line in enumerate(items, start=1):
-            rows = 12 if len(items) == 1 else 4
-            parts.append('<p class="qtext"><b>%d.</b> %s</p>' % (n, esc(line[1:].strip())))
-            parts.append('<p><textarea name="answer%d" rows="%d" cols="70"></textarea></p>' % (n, rows))
+            task = line[1:]
+            parts.append('<p class="qtext"><b>%d.</b> %s</p>' % (n, esc(task.lstrip("_").strip())))
+            if task.startswith("_"):
+                # "?_": a short answer in a one-line text field.
+                parts.append('<p><input type="text" class="line" name="answer%d" size="40"></p>' % n)
+            else:
+                rows = 12 if areas == 1 else 4
+                parts.append('<p><textarea name="answer%d" rows="%d" cols="70"></textarea></p>' % (n, rows))
         parts.append("</form>")
     elif kind == "speak":
         parts.append('<p class="line"><a name="p1" id="p1"></a><a id="a1" class="num" href="#p1">&#9658;</a> '

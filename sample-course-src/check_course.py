@@ -158,12 +158,12 @@ def check_marks(course, marks, sound, where):
 def check_choice_page(course, page, where):
     parser = parse_page(course, "data", "text", page)
     inputs = parser.count("input")
-    numbered, names, right = 0, [], {}
+    numbered, names, right, types = 0, [], {}, {}
     while "q%d" % (numbered + 1) in parser.elements:
         numbered += 1
         tag, attrs = parser.elements["q%d" % numbered]
-        if tag != "input" or attrs.get("type") != "radio":
-            fault("%s: q%d is not a radio input" % (where, numbered))
+        if tag != "input" or attrs.get("type") not in ("radio", "checkbox"):
+            fault("%s: q%d is neither a radio button nor a check box" % (where, numbered))
         if attrs.get("rtype") not in ("0", "1"):
             fault("%s: q%d has rtype %r" % (where, numbered, attrs.get("rtype")))
         if "f%d" % numbered not in parser.elements:
@@ -173,10 +173,13 @@ def check_choice_page(course, page, where):
             fault("%s: q%d: options of a question must share one name and stand together" % (where, numbered))
         names.append(name)
         right[name] = right.get(name, 0) + (attrs.get("rtype") == "1")
+        types[name] = attrs.get("type")
     if numbered < 2 or numbered != inputs:
         fault("%s: %d inputs, but q1..q%d numbered" % (where, inputs, numbered))
-    if len(right) < 2 or any(count != 1 for count in right.values()):
-        fault("%s: every question needs exactly one right option" % where)
+    if len(right) < 2 or any(count != 1 for name, count in right.items() if types[name] == "radio"):
+        fault("%s: every radio question needs exactly one right option" % where)
+    if any(count < 1 for count in right.values()):
+        fault("%s: every question needs a right option" % where)
 
 
 def check_node(course, k, entry):

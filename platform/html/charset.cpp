@@ -58,15 +58,21 @@ QByteArray declaredCharset(const QByteArray& bytes)
     return {};
 }
 
-QString decodePage(const QByteArray& bytes)
+QByteArray pageCharset(const QByteArray& bytes)
 {
     const QByteArray charset = declaredCharset(bytes);
-    if (charset.isEmpty() || isWindows1251(charset))
+    if (charset.isEmpty() || isWindows1251(charset) || !QStringDecoder(charset.constData()).isValid())
+        return QByteArrayLiteral("windows-1251");
+    return charset;
+}
+
+QString decodePage(const QByteArray& bytes)
+{
+    const QByteArray charset = pageCharset(bytes);
+    if (charset == "windows-1251")
         return decodeWindows1251(bytes);
 
     QStringDecoder decoder(charset.constData(), QStringDecoder::Flag::Stateless);
-    if (!decoder.isValid())
-        return decodeWindows1251(bytes);
     QString text = decoder.decode(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);

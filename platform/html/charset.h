@@ -10,9 +10,12 @@ namespace platform {
 // start. Empty when it declares none.
 QByteArray declaredCharset(const QByteArray& bytes);
 
-// Page bytes as text: by the declared charset, else as Windows-1251, the
-// code page the course pages are written in. A charset that cannot be
+// The charset the page is read by: the declared one, else "windows-1251",
+// the code page the course pages are written in. A charset that cannot be
 // decoded is treated as undeclared.
+QByteArray pageCharset(const QByteArray& bytes);
+
+// Page bytes as text, by pageCharset.
 QString decodePage(const QByteArray& bytes);
 
 } // namespace platform

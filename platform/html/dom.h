@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -79,6 +80,10 @@ public:
     // The element an in-page link "#name" leads to: by id, else <a name>.
     DomNode* fragmentTarget(const QString& name) const;
 
+    // The charset the page was read by; a page keeps it when it is saved.
+    const QByteArray& charset() const { return m_charset; }
+    void setCharset(const QByteArray& charset) { m_charset = charset; }
+
     void setObserver(DomObserver* observer) { m_observer = observer; }
     DomObserver* observer() const { return m_observer; }
 
@@ -108,6 +113,7 @@ private:
     QHash<QString, DomNode*> m_byName;
     std::vector<DomNode*> m_elements;
     DomObserver* m_observer = nullptr;
+    QByteArray m_charset = QByteArrayLiteral("windows-1251");
 };
 
 } // namespace platform

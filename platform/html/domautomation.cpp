@@ -114,12 +114,15 @@ public:
             return elementObject(m_document, m_document->body());
         if (named(member, "documentElement"))
             return elementObject(m_document, m_document->documentElement());
+        if (named(member, "charset"))
+            return QString::fromLatin1(m_document->charset());
         unknownMember(member);
     }
 
     void set(const QString& member, const Variant&) override
     {
-        if (named(member, "all") || named(member, "body") || named(member, "documentElement"))
+        if (named(member, "all") || named(member, "body") || named(member, "documentElement")
+            || named(member, "charset"))
             notWritable(member);
         unknownMember(member);
     }

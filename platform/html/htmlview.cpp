@@ -48,7 +48,9 @@ void HtmlView::load()
     const QString folder = source.found ? QFileInfo(source.filePath).absolutePath() : QString();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
-    m_page = std::make_unique<LoadedPage>(parseHtml(source.text), folder, *this,
+    std::shared_ptr<DomDocument> document = parseHtml(source.text);
+    document->setCharset(source.charset);
+    m_page = std::make_unique<LoadedPage>(std::move(document), folder, *this,
                                           [this](const QString& path) { Navigate(path); });
     emit DocumentComplete();
     // Built after what the windows do on completion (their class writes then

@@ -49,12 +49,15 @@ PageSource loadPageSource(const QString& path)
         QFile file(native);
         if (file.open(QIODevice::ReadOnly)) {
             source.filePath = native;
-            source.text = decodePage(file.readAll());
+            const QByteArray bytes = file.readAll();
+            source.text = decodePage(bytes);
+            source.charset = pageCharset(bytes);
             source.found = true;
             return source;
         }
     }
     source.text = errorPage(path);
+    source.charset = QByteArrayLiteral("utf-8");
     return source;
 }
 

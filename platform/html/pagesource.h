@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace platform {
@@ -9,6 +10,7 @@ namespace platform {
 struct PageSource {
     QString filePath; // native path of the file; empty for the error page
     QString text;
+    QByteArray charset; // the one the text was read by
     bool found = false;
 };
 

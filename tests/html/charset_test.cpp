@@ -54,4 +54,19 @@ TEST(Charset, TheViewDecodesTheFileItLoads)
     EXPECT_EQ(page.document.get("all").get("t1").get("innerHTML").toText(), QString::fromUtf8("Привет"));
 }
 
+// A page saved back keeps the charset it was read by.
+TEST(Charset, TheDocumentTellsTheCharsetItWasReadBy)
+{
+    const std::pair<QByteArray, const char*> cases[] = {
+        {"<p>plain</p>", "windows-1251"},
+        {"<meta charset=\"UTF-8\"><p>x</p>", "utf-8"},
+        {"<meta charset=\"x-no-such\"><p>x</p>", "windows-1251"},
+        {"\xEF\xBB\xBF<p>x</p>", "utf-8"},
+    };
+    for (const auto& [bytes, charset] : cases) {
+        htmltest::PageFixture page(bytes);
+        EXPECT_EQ(page.document.get("charset").toText(), charset) << bytes.constData();
+    }
+}
+
 } // namespace

@@ -1,7 +1,8 @@
 // Starts the program offscreen on a copy of the sample course and saves
 // pictures of the main window, the intro screen, the page viewer, the
-// listening player in the middle of a lesson and the sorting exercise half
-// sorted.
+// listening player in the middle of a lesson, the sorting exercise half
+// sorted and a graded choice test.
+#include "choicetest/Multi.h"
 #include "launcher/View.h"
 #include "launcher/launcher.h"
 #include "launcher/windows.h"
@@ -35,6 +36,25 @@ void save(QWidget* window, const QString& folder, const char* name)
         std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
+}
+
+void click(const platform::Variant& document, const char* id)
+{
+    document.get(QStringLiteral("all")).get(QString::fromLatin1(id)).call(QStringLiteral("click"));
+}
+
+// Part of the way through, some answers wrong, graded as Check grades (the
+// results box is left out of the picture).
+void gradeSomeWrongAnswers()
+{
+    settle();
+    for (int i = 0; i < 17; ++i)
+        MultiFrm->Timer1Timer();
+    const platform::Variant document = MultiFrm->CppWebBrowser1->Document();
+    for (const char* id : {"q2", "q5", "q9", "q12", "q13", "q15", "q16"})
+        click(document, id);
+    MultiFrm->Timer1->setEnabled(false);
+    MultiFrm->gradeAnswers();
 }
 
 } // namespace
@@ -89,6 +109,10 @@ int main(int argc, char** argv)
                 frmSort->Timer1Timer();
             save(frmSort, out, "sorting.png");
             frmSort->m55Click();
+        } else if (&window == MultiFrm) {
+            gradeSomeWrongAnswers();
+            save(MultiFrm, out, "choicetest.png");
+            MultiFrm->m55Click();
         }
         window.close();
         return 0;
@@ -101,6 +125,8 @@ int main(int argc, char** argv)
     save(MainFrm, out, "main.png");
     runSelectedLesson();
     tree.selectNode(tree.node(int(MainFrm->lessonKinds.lines().indexOf(QStringLiteral("9")))));
+    runSelectedLesson();
+    tree.selectNode(tree.node(int(MainFrm->lessonKinds.lines().indexOf(QStringLiteral("5")))));
     runSelectedLesson();
 
     destroyWindows();
