@@ -1,12 +1,18 @@
 #include "checker.h"
 
 #include "platform/convert.h"
-#include "platform/error.h"
 #include "platform/html/domparser.h"
 #include "platform/html/pagesource.h"
 #include "platform/media/soundfile.h"
 
 namespace coursecheck {
+
+QString Checker::reason(const platform::Error& error, const QString& path)
+{
+    const QString named = path + QStringLiteral(": ");
+    const qsizetype at = error.message().indexOf(named);
+    return at < 0 ? error.message() : error.message().mid(at + named.size());
+}
 
 void Checker::report(const QString& relative, const QString& lesson, const QString& text)
 {
@@ -80,7 +86,7 @@ std::optional<qint64> Checker::soundLength(const QString& relative, const QStrin
             const auto sound = platform::media::SoundFile::openForReading(*path);
             length = sound.frames() * 1000 / sound.sampleRate();
         } catch (const platform::Error& error) {
-            report(relative, lesson, QStringLiteral("does not open as a sound: %1").arg(error.message()));
+            report(relative, lesson, QStringLiteral("does not open as a sound: %1").arg(reason(error, *path)));
         }
         cached = m_soundLengths.insert(*path, length);
     }

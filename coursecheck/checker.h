@@ -3,6 +3,7 @@
 #include "coursefolder.h"
 #include "problem.h"
 
+#include "platform/error.h"
 #include "platform/html/dom.h"
 #include "platform/stringlist.h"
 
@@ -41,6 +42,9 @@ public:
     // The length of a needed wave file in milliseconds; one that does not
     // open as a sound is reported.
     std::optional<qint64> soundLength(const QString& relative, const QString& lesson);
+
+    // A reader's error without the file's path, which the problem names.
+    static QString reason(const platform::Error& error, const QString& path);
 
 private:
     CourseFolder m_folder;

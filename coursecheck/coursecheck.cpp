@@ -124,7 +124,7 @@ void checkPicture(Checker& checker, const QString& relative, const QString& less
     try {
         platform::loadJpeg(*path);
     } catch (const platform::Error& error) {
-        checker.report(relative, lesson, QStringLiteral("does not decode: %1").arg(error.message()));
+        checker.report(relative, lesson, QStringLiteral("does not decode: %1").arg(Checker::reason(error, *path)));
     }
 }
 
