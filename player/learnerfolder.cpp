@@ -4,10 +4,10 @@
 #include "platform/filecopy.h"
 #include "platform/path.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QUrl>
 
 #include <unistd.h>
 
@@ -39,21 +39,38 @@ void seedFrom(const QString& courseData, const QString& folder)
     }
 }
 
+// The absolute path as one readable folder name: "%" becomes "%25" and "/"
+// becomes "%2F". A name too long for the file system keeps the path's end
+// behind a digest of the whole path, so it stays one course's own.
+QString folderName(const QString& absolutePath)
+{
+    QString name = absolutePath;
+    name.replace(u'%', QStringLiteral("%25")).replace(u'/', QStringLiteral("%2F"));
+    const qsizetype longest = 200; // bytes; file systems allow 255
+    if (QFile::encodeName(name).size() <= longest)
+        return name;
+    const QByteArray digest =
+        QCryptographicHash::hash(absolutePath.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    QString tail = name.right(longest - digest.size() - 1);
+    while (QFile::encodeName(tail).size() > longest - digest.size() - 1)
+        tail.remove(0, 1);
+    return QString::fromLatin1(digest) + u'-' + tail;
+}
+
 } // namespace
 
 QString perUserFolder(const QString& courseRoot)
 {
     const QString absolute = QFileInfo(platform::nativePath(courseRoot)).absoluteFilePath();
     const QString canonical = QFileInfo(absolute).canonicalFilePath();
-    const QString name = QString::fromLatin1(QUrl::toPercentEncoding(canonical.isEmpty() ? absolute : canonical));
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-           + QStringLiteral("/course-player/courses/") + name + u'/';
+           + QStringLiteral("/course-player/courses/") + folderName(canonical.isEmpty() ? absolute : canonical) + u'/';
 }
 
 QString forCourse(const QString& courseRoot)
 {
     const QString courseData = courseRoot + QStringLiteral("\\data\\");
-    // A course without a data folder is left to fail as the Parts say.
+    // A course without a data folder fails where it always did.
     const QString dataFolder = platform::nativePath(courseRoot + QStringLiteral("\\data"));
     if (!QFileInfo(dataFolder).isDir() || probe()(dataFolder))
         return courseData;

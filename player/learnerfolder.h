@@ -16,7 +16,7 @@ namespace learnerfolder {
 QString forCourse(const QString& courseRoot);
 
 // The per-user folder of a course, whether or not it is in use:
-// $XDG_DATA_HOME/course-player/courses/<absolute path, percent-encoded>/.
+// $XDG_DATA_HOME/course-player/courses/<absolute path, "/" as "%2F">/.
 QString perUserFolder(const QString& courseRoot);
 
 // Whether files can be made in a folder. Tests replace it to play a

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QUrl>
 
 namespace {
 
@@ -52,7 +51,7 @@ TEST_F(LearnerFolder, AReadOnlyCourseGetsAFolderNamedAfterItsPathSeededWithTheSh
 {
     writable = false;
     const QString folder = learnerfolder::forCourse(course.root());
-    const QString name = QString::fromLatin1(QUrl::toPercentEncoding(QDir(course.root()).canonicalPath()));
+    const QString name = QDir(course.root()).canonicalPath().replace(u'/', QStringLiteral("%2F"));
     EXPECT_EQ(folder, dataHome.path() + QStringLiteral("/course-player/courses/") + name + u'/');
     EXPECT_TRUE(name.startsWith(u"%2F"));
     EXPECT_EQ(read(folder + QStringLiteral("temp.wav")), "shipped recording");
@@ -77,6 +76,23 @@ TEST_F(LearnerFolder, TwoReadOnlyCoursesNeverShareTheirFiles)
     EXPECT_NE(first, second);
     // The other course ships no recording: its folder starts empty.
     EXPECT_TRUE(QDir(second).isEmpty());
+}
+
+// A course folder named in Cyrillic, deep down: the name stays within what a
+// file system allows, and two such courses still differ.
+TEST_F(LearnerFolder, ALongPathStillGivesAFolderOfItsOwn)
+{
+    writable = false;
+    const QString deep = QStringLiteral("/\u041a\u0443\u0440\u0441 \u0430\u043d\u0433\u043b\u0438\u0439\u0441\u043a\u043e\u0433\u043e").repeated(12);
+    const QString first = course.root() + deep + QStringLiteral("/1");
+    const QString second = course.root() + deep + QStringLiteral("/2");
+    for (const QString& folder : {first, second}) {
+        QDir().mkpath(folder + QStringLiteral("/data"));
+        const QString own = learnerfolder::forCourse(folder);
+        EXPECT_TRUE(QFileInfo(own).isDir()) << own.toStdString();
+        EXPECT_LE(QFile::encodeName(QFileInfo(own.chopped(1)).fileName()).size(), 200);
+    }
+    EXPECT_NE(learnerfolder::perUserFolder(first), learnerfolder::perUserFolder(second));
 }
 
 TEST_F(LearnerFolder, ACourseWithoutADataFolderIsLeftAsItIs)
