@@ -7,6 +7,7 @@
 #include "platform/error.h"
 #include "platform/jpeg.h"
 
+#include <algorithm>
 #include <array>
 
 namespace coursecheck {
@@ -72,14 +73,17 @@ void checkLessons(Checker& checker, const std::vector<TreeNode>& nodes)
     for (size_t k = 0; k < nodes.size(); ++k)
         lessons[k].label = lessonLabel(int(k), nodes[k]);
     checker.lines(QStringLiteral("name.mtp"), {});
-    bool complete = true;
+    // Lessons past the end of a list fail as soon as they are used; that
+    // list's problem says so, and their other files are not looked at.
+    size_t checkable = nodes.size();
     for (const PerNodeList& list : perNodeLists) {
         const QString file = QString::fromUtf16(list.file);
         const std::optional<platform::StringList> lines = checker.lines(file, {});
         if (!lines) {
-            complete = false;
+            checkable = 0;
             continue;
         }
+        checkable = std::min(checkable, size_t(lines->count()));
         if (size_t(lines->count()) < nodes.size())
             checker.report(file, lessons[lines->count()].label,
                            QStringLiteral("%1 lines for %2 lessons: this lesson and those after it have none")
@@ -88,11 +92,8 @@ void checkLessons(Checker& checker, const std::vector<TreeNode>& nodes)
         for (size_t k = 0; k < nodes.size() && k < size_t(lines->count()); ++k)
             lessons[k].*list.entry = lines->at(int(k));
     }
-    // With a list missing every lesson would only repeat that.
-    if (!complete)
-        return;
-    for (const Lesson& lesson : lessons)
-        checkLesson(checker, lesson);
+    for (size_t k = 0; k < checkable; ++k)
+        checkLesson(checker, lessons[k]);
 }
 
 // Lines 0 to 59, lines 2 and 5 not read.

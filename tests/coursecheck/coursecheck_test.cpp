@@ -42,7 +42,7 @@ void PrintTo(const Fault& fault, std::ostream* out)
 }
 
 const Fault faults[] = {
-    {"ListShorterThanTheTree", [](auto& c) { keepLines(c, "zagol.mtp", 17); }, "zagol.mtp", {18},
+    {"ListShorterThanTheTree", [](auto& c) { keepLines(c, "text.mtp", 17); }, "text.mtp", {18},
      "17 lines for 19 lessons"},
     {"MissingHelpPage", [](auto& c) { c.remove("help/help_9.htm"); }, "help/help_9.htm", {11}, "missing"},
     {"MissingSound", [](auto& c) { c.remove("data/sound/day.wav"); }, "data/sound/day.wav", {14, 15}, "missing"},
