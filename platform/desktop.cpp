@@ -71,4 +71,12 @@ void QtDesktop::shellOpen(const QString& path)
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(nativePath(path)).absoluteFilePath()));
 }
 
+std::optional<QString> QtDesktop::askFolder(const QString& title, const QString& startFolder)
+{
+    const QString folder = QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, startFolder);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
+}
+
 } // namespace platform

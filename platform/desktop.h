@@ -30,6 +30,8 @@ public:
     // Opens a document with the desktop's default application; the result
     // is not reported.
     virtual void shellOpen(const QString& path) = 0;
+    // The folder chosen, starting in startFolder, or nothing when cancelled.
+    virtual std::optional<QString> askFolder(const QString& title, const QString& startFolder) = 0;
 
     static Desktop& current();
     // Replaces the desktop services (tests); returns the previous ones.
@@ -43,6 +45,7 @@ public:
     void showMessage(const QString& title, const QString& text) override;
     std::optional<QString> askSaveFileName(const SaveRequest& request) override;
     void shellOpen(const QString& path) override;
+    std::optional<QString> askFolder(const QString& title, const QString& startFolder) override;
 };
 
 } // namespace platform

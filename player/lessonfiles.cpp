@@ -1,5 +1,6 @@
 #include "lessonfiles.h"
 
+#include "learnerfolder.h"
 #include "shell/Main.h"
 
 namespace lessonfiles {
@@ -32,7 +33,7 @@ QString helpPage(int lesson)
 
 QString ownRecording()
 {
-    return MainFrm->courseRoot + QStringLiteral("\\data\\temp.wav");
+    return learnerfolder::forCourse(MainFrm->courseRoot) + QStringLiteral("temp.wav");
 }
 
 QString recordingTemplate()
@@ -42,7 +43,7 @@ QString recordingTemplate()
 
 QString userMarks()
 {
-    return MainFrm->courseRoot + QStringLiteral("\\data\\umarks.txt");
+    return learnerfolder::forCourse(MainFrm->courseRoot) + QStringLiteral("umarks.txt");
 }
 
 } // namespace lessonfiles

@@ -16,7 +16,9 @@ QString lessonSound(int lesson);
 QString helpPage(int lesson);
 
 // The learner's recording, the template every fresh recording starts from,
-// and the phrase boundaries of the recording.
+// and the phrase boundaries of the recording. Every read and write of the
+// learner's two files goes through these, so that a course the learner
+// cannot write keeps them in its per-user folder (learnerfolder.h).
 QString ownRecording();
 QString recordingTemplate();
 QString userMarks();

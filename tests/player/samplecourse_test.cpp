@@ -2,10 +2,16 @@
 // main window's tree after the start-up routine.
 #include "playerfixture.h"
 
+#include "platform/convert.h"
 #include "platform/form.h"
+#include "platform/media/mediaplayer.h"
+#include "player/learnerfolder.h"
+#include "player/lessonfiles.h"
 #include "shell/Main.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -118,6 +124,74 @@ TEST_F(SampleCourse, RecordingLessonLeavesARecordingAndItsMarksForTheWorkshop)
     const platform::StringList marks = ViewTxtFrm->marks;
     EXPECT_EQ(course.read("data/umarks.txt"), (marks.at(0) + "\r\n" + marks.at(1) + "\r\n").toLatin1());
     EXPECT_TRUE(desktop.messages.empty());
+}
+
+} // namespace
+} // namespace playertest
+
+namespace playertest {
+namespace {
+
+// The sample course as on a mounted disc image: the learner cannot write it.
+class ReadOnlySampleCourse : public SampleCourse {
+protected:
+    ReadOnlySampleCourse()
+    {
+        m_previousHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+        m_previousProbe = learnerfolder::installWritableProbe(
+            [this](const QString& folder) { return !folder.startsWith(course.root()); });
+    }
+    ~ReadOnlySampleCourse() override
+    {
+        learnerfolder::installWritableProbe(std::move(m_previousProbe));
+        qputenv("XDG_DATA_HOME", m_previousHome);
+    }
+
+    QTemporaryDir dataHome;
+
+private:
+    QByteArray m_previousHome;
+    learnerfolder::WritableProbe m_previousProbe;
+};
+
+TEST_F(ReadOnlySampleCourse, RecordsIntoTheLearnersOwnFolderAndPlaysItBack)
+{
+    const QByteArray shippedRecording = course.read("data/temp.wav");
+    const QByteArray shippedMarks = course.read("data/umarks.txt");
+    whileShown = [&] {
+        loadPage();
+        audio.setInputSignal([](int, double) { return 0.3f; });
+        ViewTxtFrm->m11Click();
+        tickUntilPhrase(3);
+        ViewTxtFrm->m33Click();
+        exit();
+    };
+    runFirstOfKind(QStringLiteral("3"));
+    EXPECT_TRUE(desktop.errors.empty());
+
+    // Nothing of the course changed; the learner's files are elsewhere.
+    EXPECT_EQ(course.read("data/temp.wav"), shippedRecording);
+    EXPECT_EQ(course.read("data/umarks.txt"), shippedMarks);
+    const QString recordingPath = lessonfiles::ownRecording();
+    ASSERT_TRUE(recordingPath.startsWith(dataHome.path()));
+    QFile recordingFile(recordingPath);
+    ASSERT_TRUE(recordingFile.open(QIODevice::ReadOnly));
+    const WaveInfo recording = readWave(recordingFile.readAll());
+    EXPECT_GT(recording.peak, 0);
+    const platform::StringList marks = ViewTxtFrm->marks;
+    EXPECT_EQ(platform::StringList::load(lessonfiles::userMarks()).lines(), (QStringList{marks.at(0), marks.at(1)}));
+
+    // The recording plays back as far as the highlight went.
+    platform::MediaPlayer playback;
+    playback.setFileName(lessonfiles::ownRecording());
+    playback.open();
+    EXPECT_NEAR(playback.length(), recording.frames * 1000 / recording.sampleRate, 1);
+    // The highlight moves on 500 ms before a phrase's end mark.
+    EXPECT_GE(playback.length(), platform::toInteger(marks.at(1)) - 500);
+    playback.play();
+    audio.advance(500);
+    EXPECT_EQ(playback.position(), 500);
 }
 
 } // namespace

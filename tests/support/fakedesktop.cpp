@@ -12,6 +12,7 @@ FakeDesktop::FakeDesktop()
         void showMessage(const QString& t, const QString& x) override { to->showMessage(t, x); }
         std::optional<QString> askSaveFileName(const platform::SaveRequest& r) override { return to->askSaveFileName(r); }
         void shellOpen(const QString& p) override { to->shellOpen(p); }
+        std::optional<QString> askFolder(const QString& t, const QString& s) override { return to->askFolder(t, s); }
         FakeDesktop* to;
     };
     m_previous = platform::Desktop::install(std::make_unique<Forward>(this));
@@ -48,6 +49,16 @@ std::optional<QString> FakeDesktop::askSaveFileName(const platform::SaveRequest&
 void FakeDesktop::shellOpen(const QString& path)
 {
     opened.append(path);
+}
+
+std::optional<QString> FakeDesktop::askFolder(const QString&, const QString& startFolder)
+{
+    folderRequests.append(startFolder);
+    if (folderAnswers.empty())
+        return std::nullopt;
+    const std::optional<QString> answer = folderAnswers.front();
+    folderAnswers.pop_front();
+    return answer;
 }
 
 } // namespace testsupport

@@ -27,6 +27,7 @@ public:
     void showMessage(const QString& title, const QString& text) override;
     std::optional<QString> askSaveFileName(const platform::SaveRequest& request) override;
     void shellOpen(const QString& path) override;
+    std::optional<QString> askFolder(const QString& title, const QString& startFolder) override;
 
     std::vector<Shown> errors;
     std::vector<Shown> messages;
@@ -34,6 +35,10 @@ public:
     QStringList opened;
     // Answers of the next save dialogs; nothing means cancel.
     std::deque<std::optional<QString>> saveAnswers;
+    // The start folders the folder chooser was opened in, and its answers;
+    // nothing means cancel.
+    QStringList folderRequests;
+    std::deque<std::optional<QString>> folderAnswers;
 
 private:
     std::unique_ptr<platform::Desktop> m_previous;
