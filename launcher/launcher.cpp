@@ -1,6 +1,7 @@
 #include "launcher.h"
 
 #include "playerlessons.h"
+#include "workshoplessons.h"
 
 #include "choicetest/Multi.h"
 #include "player/Viewtxt.h"
@@ -43,11 +44,13 @@ struct LessonKind {
 };
 
 // Compared exactly, in this order: "1", "2", "3", "4", "11", "5", "6", "7",
-// "8", "9". The workshop ("2", "4"), choice test ("5" to "7") and sorting
-// ("9") kinds take their places here with their windows.
+// "8", "9". The choice test ("5" to "7") and sorting ("9") kinds take
+// their places here with their windows.
 const LessonKind lessonKindsInOrder[] = {
     {u"1", launchListening},
+    {u"2", launchWorkshop},
     {u"3", launchRecording},
+    {u"4", launchOwnRecordingWorkshop},
     {u"11", launchAccompaniedRecording},
     {u"8", launchFreeRecording},
 };
