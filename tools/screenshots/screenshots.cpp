@@ -1,6 +1,6 @@
 // Starts the program offscreen on a copy of the sample course and saves
-// pictures of the main window, the intro screen, the page viewer and the
-// listening player in the middle of a lesson.
+// pictures of the main window, the intro screen, the page viewer, the
+// listening player in the middle of a lesson and the workshop looping a unit.
 #include "launcher/View.h"
 #include "launcher/launcher.h"
 #include "launcher/windows.h"
@@ -10,6 +10,7 @@
 #include "platform/media/virtualaudio.h"
 #include "shell/Intro.h"
 #include "shell/Main.h"
+#include "workshop/Worktxt.h"
 
 #include <QDir>
 #include <QProcess>
@@ -68,6 +69,21 @@ int main(int argc, char** argv)
             }
             save(ViewTxtFrm, out, "player.png");
             ViewTxtFrm->m55Click();
+        } else if (&window == WorkTxtFrm) {
+            // Phrases 2 to 4 marked as a unit, looping, at phrase 3.
+            settle();
+            WorkTxtFrm->TrackBar1->setPosition(1);
+            WorkTxtFrm->caaClick();
+            WorkTxtFrm->TrackBar1->setPosition(3);
+            WorkTxtFrm->caaClick();
+            WorkTxtFrm->caaClick();
+            while (WorkTxtFrm->currentPhrase < 3 && WorkTxtFrm->Timer1->enabled()) {
+                audio.advance(250);
+                WorkTxtFrm->Timer1Timer();
+            }
+            WorkTxtFrm->Timer1Timer();
+            save(WorkTxtFrm, out, "workshop.png");
+            WorkTxtFrm->m55Click();
         }
         window.close();
         return 0;
@@ -78,6 +94,8 @@ int main(int argc, char** argv)
     tree.selectNode(tree.node(1));
     MainFrm->TreeView1Click();
     save(MainFrm, out, "main.png");
+    runSelectedLesson();
+    tree.selectNode(tree.node(int(MainFrm->lessonKinds.lines().indexOf(QStringLiteral("2")))));
     runSelectedLesson();
 
     destroyWindows();
