@@ -5,6 +5,8 @@
 
 #include "platform/error.h"
 
+#include <QCoreApplication>
+
 namespace workshoptest {
 namespace {
 
@@ -108,6 +110,20 @@ TEST_F(Tick, FailingTickStopsTheTimerAndLeavesTheHighlight)
     EXPECT_FALSE(workshop().Timer1->enabled());
     EXPECT_EQ(workshop().MediaPlayer1->mode(), Media::Playing);
     EXPECT_EQ(highlightedLeft(), QList<int>{2});
+}
+
+// Through the framework's timer and error boundary: a fault that lasts is
+// reported once, not at every tick.
+TEST_F(Tick, LastingFaultGivesOneErrorBox)
+{
+    open({"x", "2000"}, {"text", "text"}, {"text", "text"});
+    workshop().m11Click();
+    workshop().Timer1->setInterval(0);
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    ASSERT_EQ(desktop.errors.size(), 1u);
+    EXPECT_EQ(desktop.errors[0].text, "'x' is not a valid integer value.");
+    EXPECT_FALSE(workshop().Timer1->enabled());
 }
 
 struct CycleCase {
