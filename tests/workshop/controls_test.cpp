@@ -28,6 +28,11 @@ struct StateCase {
     int currentPhrase;
 };
 
+void PrintTo(const StateCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 // Playing on to phrase 2 takes Run and three ticks: the sound is at 1250.
 void playToPhraseTwo(TWorkTxtFrm& w, platform::VirtualAudioDevice& audio)
 {

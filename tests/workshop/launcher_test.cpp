@@ -75,6 +75,11 @@ struct KindCase {
     bool unitButton;
 };
 
+void PrintTo(const KindCase& c, std::ostream* os)
+{
+    *os << c.kind;
+}
+
 const KindCase kindCases[] = {
     {"2", "\\data\\sound\\lesson.wav", {"1000", "2000", "3000"}, true, true},
     // The learner's last recording, not reset, with the marks it passed.

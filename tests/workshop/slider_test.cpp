@@ -11,6 +11,11 @@ struct SliderCase {
     int positionMs;
 };
 
+void PrintTo(const SliderCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 // On five phrases; no element outside "t1" to "t5" exists, so touching one
 // would fail.
 const SliderCase sliderCases[] = {

@@ -23,6 +23,11 @@ struct TickCase {
     bool playing;
 };
 
+void PrintTo(const TickCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 const QStringList threeMarks{"1000", "2000", "3000"};
 
 const TickCase tickCases[] = {
@@ -134,6 +139,11 @@ struct CycleCase {
     int currentPhrase;
     int soundPosition;
 };
+
+void PrintTo(const CycleCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 // Five phrases of a second each. Choosing the unit's phrases on the slider
 // has left the right page's phrases beside them as "text".

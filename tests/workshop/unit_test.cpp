@@ -75,6 +75,11 @@ struct RefusalCase {
     int unitStep;
 };
 
+void PrintTo(const RefusalCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 const RefusalCase refusalCases[] = {
     {"BeginAtPhraseOne", [](TWorkTxtFrm&) {}, 0},
     {"BeginDuringPlayback", [](TWorkTxtFrm& w) { w.TrackBar1->setPosition(2); w.m11Click(); }, 0},
