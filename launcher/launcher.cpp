@@ -2,6 +2,7 @@
 
 #include "playerlessons.h"
 #include "workshoplessons.h"
+#include "sortinglessons.h"
 
 #include "choicetest/Multi.h"
 #include "player/Viewtxt.h"
@@ -44,8 +45,8 @@ struct LessonKind {
 };
 
 // Compared exactly, in this order: "1", "2", "3", "4", "11", "5", "6", "7",
-// "8", "9". The choice test ("5" to "7") and sorting ("9") kinds take
-// their places here with their windows.
+// "8", "9". The choice test kinds ("5" to "7") take their places here
+// with their window.
 const LessonKind lessonKindsInOrder[] = {
     {u"1", launchListening},
     {u"2", launchWorkshop},
@@ -53,6 +54,7 @@ const LessonKind lessonKindsInOrder[] = {
     {u"4", launchOwnRecordingWorkshop},
     {u"11", launchAccompaniedRecording},
     {u"8", launchFreeRecording},
+    {u"9", launchSorting},
 };
 
 } // namespace

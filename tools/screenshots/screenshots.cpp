@@ -1,6 +1,7 @@
 // Starts the program offscreen on a copy of the sample course and saves
 // pictures of the main window, the intro screen, the page viewer, the
-// listening player in the middle of a lesson and the workshop looping a unit.
+// listening player in the middle of a lesson, the sorting exercise half
+// sorted and the workshop looping a unit.
 #include "launcher/View.h"
 #include "launcher/launcher.h"
 #include "launcher/windows.h"
@@ -10,6 +11,7 @@
 #include "platform/media/virtualaudio.h"
 #include "shell/Intro.h"
 #include "shell/Main.h"
+#include "sorting/Sortfrm.h"
 #include "workshop/Worktxt.h"
 
 #include <QDir>
@@ -84,6 +86,25 @@ int main(int argc, char** argv)
             WorkTxtFrm->Timer1Timer();
             save(WorkTxtFrm, out, "workshop.png");
             WorkTxtFrm->m55Click();
+        } else if (&window == frmSort) {
+            // Places in the middle, transport on the right, the rest still
+            // in the pool.
+            const QStringList right{QStringLiteral("bus"), QStringLiteral("taxi"), QStringLiteral("tram")};
+            const QStringList middle{QStringLiteral("bank"), QStringLiteral("park"), QStringLiteral("museum")};
+            for (int row = frmSort->ListBox1->count() - 1; row >= 0; --row) {
+                const QString item = frmSort->ListBox1->item(row)->text();
+                platform::ListBox* target = right.contains(item)    ? frmSort->ListBox2
+                                            : middle.contains(item) ? frmSort->ListBox3
+                                                                    : nullptr;
+                frmSort->ListBox1->setItemIndex(row);
+                if (target)
+                    frmSort->ListBoxDragDrop(target, frmSort->ListBox1);
+            }
+            frmSort->ListBox1->setItemIndex(0);
+            for (int tick = 0; tick < 42; ++tick)
+                frmSort->Timer1Timer();
+            save(frmSort, out, "sorting.png");
+            frmSort->m55Click();
         }
         window.close();
         return 0;
@@ -94,6 +115,8 @@ int main(int argc, char** argv)
     tree.selectNode(tree.node(1));
     MainFrm->TreeView1Click();
     save(MainFrm, out, "main.png");
+    runSelectedLesson();
+    tree.selectNode(tree.node(int(MainFrm->lessonKinds.lines().indexOf(QStringLiteral("9")))));
     runSelectedLesson();
     tree.selectNode(tree.node(int(MainFrm->lessonKinds.lines().indexOf(QStringLiteral("2")))));
     runSelectedLesson();
