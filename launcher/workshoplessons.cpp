@@ -28,6 +28,7 @@ void prepareAtPhraseOne(const QString& sound)
     workshop->TrackBar1->setMax(workshop->marks.count() - 1);
     workshop->MediaPlayer1->setFileName(sound);
     workshop->MediaPlayer1->open();
+    // The window's width is its outer width, the size the window was given.
     const int sides = workshop->Image1->width() + workshop->Image2->width();
     workshop->CppWebBrowser1->setFixedWidth((workshop->width() - sides - 6) / 2);
     workshop->leftHighlighted = 0;

@@ -240,6 +240,7 @@ void TWorkTxtFrm::followUnit()
     if (phraseOver())
         nextPhrase();
     // Tested at every tick: a loop resumed after the unit restarts at once.
+    // The timer starts afresh with the sound, a whole tick after the seek.
     if (currentPhrase > unitLast) {
         currentPhrase = unitFirst - 1;
         Timer1->setEnabled(false);
