@@ -1,6 +1,7 @@
 #include "launcher.h"
 
 #include "playerlessons.h"
+#include "workshoplessons.h"
 #include "sortinglessons.h"
 #include "testlessons.h"
 
@@ -45,11 +46,12 @@ struct LessonKind {
 };
 
 // Compared exactly, in this order: "1", "2", "3", "4", "11", "5", "6", "7",
-// "8", "9". The workshop kinds ("2", "4") take their places here with
-// their window.
+// "8", "9".
 const LessonKind lessonKindsInOrder[] = {
     {u"1", launchListening},
+    {u"2", launchWorkshop},
     {u"3", launchRecording},
+    {u"4", launchOwnRecordingWorkshop},
     {u"11", launchAccompaniedRecording},
     {u"5", launchGradedTest},
     {u"6", launchFreeAnswerTest},

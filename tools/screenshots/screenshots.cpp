@@ -1,7 +1,7 @@
 // Starts the program offscreen on a copy of the sample course and saves
 // pictures of the main window, the intro screen, the page viewer, the
 // listening player in the middle of a lesson, the sorting exercise half
-// sorted and a graded choice test.
+// sorted, a graded choice test and the workshop looping a unit.
 #include "choicetest/Multi.h"
 #include "launcher/View.h"
 #include "launcher/launcher.h"
@@ -13,6 +13,7 @@
 #include "shell/Intro.h"
 #include "shell/Main.h"
 #include "sorting/Sortfrm.h"
+#include "workshop/Worktxt.h"
 
 #include <QDir>
 #include <QProcess>
@@ -90,6 +91,21 @@ int main(int argc, char** argv)
             }
             save(ViewTxtFrm, out, "player.png");
             ViewTxtFrm->m55Click();
+        } else if (&window == WorkTxtFrm) {
+            // Phrases 2 to 4 marked as a unit, looping, at phrase 3.
+            settle();
+            WorkTxtFrm->TrackBar1->setPosition(1);
+            WorkTxtFrm->caaClick();
+            WorkTxtFrm->TrackBar1->setPosition(3);
+            WorkTxtFrm->caaClick();
+            WorkTxtFrm->caaClick();
+            while (WorkTxtFrm->currentPhrase < 3 && WorkTxtFrm->Timer1->enabled()) {
+                audio.advance(250);
+                WorkTxtFrm->Timer1Timer();
+            }
+            WorkTxtFrm->Timer1Timer();
+            save(WorkTxtFrm, out, "workshop.png");
+            WorkTxtFrm->m55Click();
         } else if (&window == frmSort) {
             // Places in the middle, transport on the right, the rest still
             // in the pool.
@@ -127,6 +143,8 @@ int main(int argc, char** argv)
     tree.selectNode(tree.node(int(MainFrm->lessonKinds.lines().indexOf(QStringLiteral("9")))));
     runSelectedLesson();
     tree.selectNode(tree.node(int(MainFrm->lessonKinds.lines().indexOf(QStringLiteral("5")))));
+    runSelectedLesson();
+    tree.selectNode(tree.node(int(MainFrm->lessonKinds.lines().indexOf(QStringLiteral("2")))));
     runSelectedLesson();
 
     destroyWindows();
