@@ -34,7 +34,29 @@ int Form::showModal()
 {
     if (const ModalHook& hook = modalHook())
         return hook(*this);
-    return exec();
+    // Not QDialog::exec(): a window that closes while a box opened by its
+    // FormShow is up (the box's loop runs the window's ticks) would leave
+    // exec() starting a loop that nothing ends.
+    const bool wasModal = testAttribute(Qt::WA_ShowModal);
+    setAttribute(Qt::WA_ShowModal, true);
+    setResult(0);
+    show();
+    if (isVisible()) {
+        QEventLoop loop;
+        m_modalLoop = &loop;
+        loop.exec(QEventLoop::DialogExec);
+        m_modalLoop = nullptr;
+    }
+    setAttribute(Qt::WA_ShowModal, wasModal);
+    return result();
+}
+
+// However the window goes (done, close, hide), its modal show returns.
+void Form::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    if (!visible && m_modalLoop)
+        m_modalLoop->exit();
 }
 
 Form::ModalHook Form::installModalHook(ModalHook hook)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QEventLoop>
 
 #include <functional>
 
@@ -17,7 +18,8 @@ public:
     QString caption() const { return windowTitle(); }
     // The outer size of the window; the frame is the window manager's.
     void setSize(int width, int height);
-    // Shows the window modally; returns when it has closed.
+    // Shows the window modally; returns when it has closed, at once when it
+    // closed during its own show.
     int showModal();
     // Tests answer modal shows: while a hook is installed it is called with
     // the window instead of running a nested message loop. Returns the
@@ -26,6 +28,8 @@ public:
     static ModalHook installModalHook(ModalHook hook);
     void centreOnScreen();
 
+    void setVisible(bool visible) override;
+
 protected:
     virtual void FormShow() {}
     virtual void FormClose() {}
@@ -33,6 +37,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
+
+private:
+    QEventLoop* m_modalLoop = nullptr;
 };
 
 } // namespace platform

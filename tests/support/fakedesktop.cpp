@@ -25,11 +25,15 @@ FakeDesktop::~FakeDesktop()
 void FakeDesktop::showError(const QString& caption, const QString& message)
 {
     errors.push_back({caption, message});
+    if (whileBoxIsUp)
+        whileBoxIsUp();
 }
 
 void FakeDesktop::showMessage(const QString& title, const QString& text)
 {
     messages.push_back({title, text});
+    if (whileBoxIsUp)
+        whileBoxIsUp();
 }
 
 std::optional<QString> FakeDesktop::askSaveFileName(const platform::SaveRequest& request)

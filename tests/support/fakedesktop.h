@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -32,6 +33,9 @@ public:
     std::vector<Shown> messages;
     std::vector<platform::SaveRequest> saveRequests;
     QStringList opened;
+    // Runs while a box is up, as the box's own loop would run the program's
+    // ticks.
+    std::function<void()> whileBoxIsUp;
     // Answers of the next save dialogs; nothing means cancel.
     std::deque<std::optional<QString>> saveAnswers;
 
