@@ -20,14 +20,54 @@ Form::ModalHook& modalHook()
 Form::Form(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFrame(Frame::Dialog);
     setSizeGripEnabled(false);
+}
+
+void Form::setFrame(Frame frame)
+{
+    m_frame = frame;
+    const Qt::WindowFlags captioned = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                      | Qt::WindowCloseButtonHint;
+    switch (frame) {
+    case Frame::Dialog:
+        setWindowFlags(captioned | Qt::MSWindowsFixedSizeDialogHint);
+        break;
+    case Frame::Sizeable:
+        setWindowFlags(captioned | Qt::WindowMaximizeButtonHint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        break;
+    case Frame::None:
+        setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+        break;
+    }
 }
 
 void Form::setSize(int width, int height)
 {
-    setFixedSize(width, height);
+    if (m_frame == Frame::Sizeable)
+        resize(width, height);
+    else
+        setFixedSize(width, height);
+}
+
+// A dialog frame is 3 pixels each side with a 19-pixel caption; a sizeable
+// frame is 4 pixels each side.
+void Form::setOuterSize(int width, int height)
+{
+    constexpr int caption = 19;
+    switch (m_frame) {
+    case Frame::Dialog:
+        setSize(width - 2 * 3, height - 2 * 3 - caption);
+        break;
+    case Frame::Sizeable:
+        setSize(width - 2 * 4, height - 2 * 4 - caption);
+        break;
+    case Frame::None:
+        setSize(width, height);
+        break;
+    }
 }
 
 int Form::showModal()

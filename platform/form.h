@@ -7,17 +7,26 @@
 
 namespace platform {
 
-// A window of the program: a fixed-size dialog whose show runs FormShow and
-// whose closing runs FormClose, whatever way it closes.
+// A window of the program: a dialog whose show runs FormShow and whose
+// closing runs FormClose, whatever way it closes. It has a fixed-size dialog
+// frame unless it is given another.
 class Form : public QDialog {
     Q_OBJECT
 public:
+    enum class Frame { Dialog, Sizeable, None };
+
     explicit Form(QWidget* parent = nullptr);
 
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     QString caption() const { return windowTitle(); }
-    // The outer size of the window; the frame is the window manager's.
+    Frame frame() const { return m_frame; }
+    void setFrame(Frame frame);
+    // The client area: the design size of the window.
     void setSize(int width, int height);
+    // The size as the course's layout gives it, frame and caption included:
+    // the client area is what the frame leaves of it. The window manager
+    // draws its own frame around that client area.
+    void setOuterSize(int width, int height);
     // Shows the window modally; returns when it has closed, at once when it
     // closed during its own show.
     int showModal();
@@ -39,6 +48,7 @@ protected:
     void done(int result) override;
 
 private:
+    Frame m_frame = Frame::Dialog;
     QEventLoop* m_modalLoop = nullptr;
 };
 

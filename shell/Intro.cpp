@@ -11,7 +11,7 @@ TIntroFrm* IntroFrm = nullptr;
 TIntroFrm::TIntroFrm()
 {
     setObjectName(QStringLiteral("IntroFrm"));
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setFrame(Frame::None);
     Image1 = new platform::Picture(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

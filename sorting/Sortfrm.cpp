@@ -10,6 +10,7 @@ TfrmSort::TfrmSort()
     : BandedForm(ButtonBand::Bottom, 5)
 {
     setObjectName(QStringLiteral("frmSort"));
+    setFrame(Frame::Sizeable);
     Timer1 = new platform::Timer(1000, this);
     Panel3 = centre();
     ListBox1 = new QListWidget(Panel3);
