@@ -1,5 +1,7 @@
 #include "form.h"
 
+#include "timer.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QKeyEvent>
@@ -139,9 +141,18 @@ void Form::done(int result)
     try {
         FormClose();
     } catch (...) {
-        QDialog::done(result);
+        closeWindow(result);
         throw;
     }
+    closeWindow(result);
+}
+
+// Nothing of a closed window acts afterwards: a tick or countdown left
+// running would end a recording or open a box over the window below.
+void Form::closeWindow(int result)
+{
+    for (Timer* timer : findChildren<Timer*>())
+        timer->setEnabled(false);
     QDialog::done(result);
 }
 

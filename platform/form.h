@@ -8,7 +8,7 @@
 namespace platform {
 
 // A window of the program: a dialog whose show runs FormShow and whose
-// closing runs FormClose, whatever way it closes. It has a fixed-size dialog
+// closing runs FormClose, whatever way it closes, and stops its timers. It has a fixed-size dialog
 // frame unless it is given another.
 class Form : public QDialog {
     Q_OBJECT
@@ -48,6 +48,8 @@ protected:
     void done(int result) override;
 
 private:
+    void closeWindow(int result);
+
     Frame m_frame = Frame::Dialog;
     QEventLoop* m_modalLoop = nullptr;
 };
