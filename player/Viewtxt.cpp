@@ -161,7 +161,10 @@ void TViewTxtFrm::TrackBar1Change()
     lastSelectedPhrase = currentPhrase;
     revealPhrase(pageDocument, currentPhrase);
     highlightPhrase(pageDocument, currentPhrase);
-    MediaPlayer1->setPosition(positionMs);
+    // A recording is never sought: a seek would end it, and Stop while
+    // paused (which moves the track bar back to 0) keeps it going.
+    if (recordingMode == 0)
+        MediaPlayer1->setPosition(positionMs);
 }
 
 void TViewTxtFrm::Timer2Timer()
