@@ -76,9 +76,12 @@ void TViewTxtFrm::Timer1Timer()
         followSound();
     } catch (const std::exception& error) {
         // The tick reports its own errors: the players keep running and the
-        // highlight stays where it was, only the tick stops.
-        platform::Desktop::current().showMessage(QStringLiteral("Error!"), QString::fromUtf8(error.what()));
+        // highlight stays where it was, only the tick stops. It stops before
+        // the box, whose loop would otherwise run a failing tick, and open a
+        // box, four times a second.
         Timer1->setEnabled(false);
+        platform::Desktop::current().showOwnerlessMessage(QStringLiteral("Error!"),
+                                                          QString::fromUtf8(error.what()));
     }
 }
 

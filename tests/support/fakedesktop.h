@@ -18,6 +18,8 @@ public:
     struct Shown {
         QString title;
         QString text;
+        // Shown without an owner window.
+        bool ownerless = false;
         bool operator==(const Shown&) const = default;
     };
 
@@ -26,6 +28,7 @@ public:
 
     void showError(const QString& caption, const QString& message) override;
     void showMessage(const QString& title, const QString& text) override;
+    void showOwnerlessMessage(const QString& title, const QString& text) override;
     std::optional<QString> askSaveFileName(const platform::SaveRequest& request) override;
     void shellOpen(const QString& path) override;
 
