@@ -100,6 +100,9 @@ TEST_F(Startup, AFolderWithoutCourseStopsAtTheLayoutFile)
     // Step 2 has already emptied the hints; nothing after step 2 is done.
     EXPECT_EQ(MainFrm->m11->hint(), "");
     EXPECT_EQ(MainFrm->size(), QSize(976, 634));
+    // The other windows keep their design bands too.
+    EXPECT_EQ(ViewFrm->Panel2->height(), 89);
+    EXPECT_EQ(ViewTxtFrm->Panel2->height(), 84);
     EXPECT_FALSE(MainFrm->Image3->hasPicture());
     EXPECT_EQ(MainFrm->TreeView1->nodeCount(), 0);
     EXPECT_TRUE(MainFrm->isVisible());
