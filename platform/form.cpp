@@ -54,22 +54,13 @@ void Form::setSize(int width, int height)
         setFixedSize(width, height);
 }
 
-// A dialog frame is 3 pixels each side with a 19-pixel caption; a sizeable
-// frame is 4 pixels each side.
+// A dialog frame is 3 pixels each side, a sizeable one 4, both under a
+// 19-pixel caption.
 void Form::setOuterSize(int width, int height)
 {
-    constexpr int caption = 19;
-    switch (m_frame) {
-    case Frame::Dialog:
-        setSize(width - 2 * 3, height - 2 * 3 - caption);
-        break;
-    case Frame::Sizeable:
-        setSize(width - 2 * 4, height - 2 * 4 - caption);
-        break;
-    case Frame::None:
-        setSize(width, height);
-        break;
-    }
+    const int border = m_frame == Frame::Dialog ? 3 : m_frame == Frame::Sizeable ? 4 : 0;
+    const int caption = m_frame == Frame::None ? 0 : 19;
+    setSize(width - 2 * border, height - 2 * border - caption);
 }
 
 int Form::showModal()
