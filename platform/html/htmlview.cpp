@@ -81,6 +81,22 @@ QRect HtmlView::elementBox(const QString& id) const
     return element ? m_page->renderer().elementBox(*element) : QRect();
 }
 
+QString HtmlView::styleOf(const QString& id, const char* property) const
+{
+    if (!m_page)
+        return {};
+    const DomNode* element = m_page->document()->elementById(id);
+    return element ? m_page->renderer().styleOf(*element, property) : QString();
+}
+
+QFont HtmlView::fontOf(const QString& id) const
+{
+    if (!m_page)
+        return {};
+    const DomNode* element = m_page->document()->elementById(id);
+    return element ? m_page->renderer().fontOf(*element) : QFont();
+}
+
 int HtmlView::scrollPosition() const
 {
     return verticalScrollBar()->value();

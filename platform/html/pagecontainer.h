@@ -27,6 +27,9 @@ public:
     PageContainer(PageContainerHost host, QString pageFolder);
     ~PageContainer();
 
+    // The font behind a handle create_font gave.
+    static QFont fontOf(litehtml::uint_ptr handle);
+
     // The painter used while the document draws.
     void setPainter(QPainter* painter) { m_painter = painter; }
 

@@ -330,6 +330,19 @@ QRect PageRenderer::elementBox(const DomNode& element) const
     return m->box(element);
 }
 
+QString PageRenderer::styleOf(const DomNode& element, const char* property) const
+{
+    const litehtml::element::ptr rendered = m->rendered(element);
+    const char* value = rendered ? rendered->get_style_property(property, true) : nullptr;
+    return QString::fromUtf8(value ? value : "");
+}
+
+QFont PageRenderer::fontOf(const DomNode& element) const
+{
+    const litehtml::element::ptr rendered = m->rendered(element);
+    return rendered ? PageContainer::fontOf(rendered->get_font()) : QFont();
+}
+
 bool PageRenderer::mouseMove(const QPoint& pos)
 {
     const QPoint offset = m->pageOffset();

@@ -11,6 +11,8 @@
 
 namespace {
 
+using htmltest::pixelsOf;
+
 const QColor highlight(0xff, 0xe0, 0x8a);
 
 QByteArray lessonPage(int phrases)
@@ -31,19 +33,6 @@ QImage grabViewport(platform::HtmlView& view)
 {
     QCoreApplication::processEvents();
     return view.viewport()->grab().toImage();
-}
-
-// How many pixels of the box, in viewport coordinates, have this colour.
-int pixelsOf(const QImage& image, const QRect& box, const QColor& colour)
-{
-    int count = 0;
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        for (int x = box.left(); x <= box.right(); ++x) {
-            if (image.rect().contains(x, y) && image.pixelColor(x, y) == colour)
-                ++count;
-        }
-    }
-    return count;
 }
 
 QRect onScreen(const platform::HtmlView& view, const QString& id)
