@@ -2,7 +2,7 @@
 
 #include "dom.h"
 #include "domautomation.h"
-#include "domparser.h"
+#include "frameset.h"
 #include "loadedpage.h"
 #include "pagerenderer.h"
 #include "pagesource.h"
@@ -39,7 +39,8 @@ void HtmlView::Navigate(const QString& path)
 
 void HtmlView::load()
 {
-    const PageSource source = loadPageSource(m_location);
+    ParsedPage shown = shownPage(m_location);
+    const PageSource& source = shown.source;
     // Tearing down a long page takes a while; it is done once the new one is up.
     std::shared_ptr<LoadedPage> previous(m_page.release());
     if (previous)
@@ -48,7 +49,7 @@ void HtmlView::load()
     const QString folder = source.found ? QFileInfo(source.filePath).absolutePath() : QString();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
-    m_page = std::make_unique<LoadedPage>(parseHtml(source.text), folder, *this,
+    m_page = std::make_unique<LoadedPage>(std::move(shown.document), folder, *this,
                                           [this](const QString& path) { Navigate(path); });
     emit DocumentComplete();
     // Built after what the windows do on completion (their class writes then

@@ -2,6 +2,7 @@
 
 #include "domserializer.h"
 #include "formcontrols.h"
+#include "imagemap.h"
 #include "pagecontainer.h"
 #include "restyle.h"
 #include "useragentstyle.h"
@@ -103,6 +104,60 @@ struct PageRenderer::State {
         const QString path = container.resolve(trimmed);
         if (!path.isEmpty())
             navigate(path);
+    }
+
+    // The page's element at a point of the page.
+    DomNode* nodeAt(const QPoint& pagePos, const QPoint& viewportPos) const
+    {
+        if (!html->root())
+            return nullptr;
+        for (litehtml::element::ptr e = html->root()->get_element_by_point(pagePos.x(), pagePos.y(), viewportPos.x(),
+                                                                          viewportPos.y());
+             e; e = e->parent()) {
+            if (const char* index = e->get_attr(renderIndexAttribute)) {
+                const int i = std::atoi(index);
+                return i >= 0 && i < int(document->elements().size()) ? document->elements()[size_t(i)] : nullptr;
+            }
+        }
+        return nullptr;
+    }
+
+    // A click on a label's text clicks its check box or radio button: the
+    // one named by `for`, else the one inside it.
+    void clickLabel(DomNode& clicked)
+    {
+        for (DomNode* n = &clicked; n; n = n->parent) {
+            if (!n->is("label"))
+                continue;
+            DomNode* control = nullptr;
+            if (const QString* id = n->attribute(QStringLiteral("for")))
+                control = document->elementById(*id);
+            for (DomNode* inside : document->elementsByTag(QStringLiteral("*"), n)) {
+                if (control)
+                    break;
+                if (inside->controlKind() != ControlKind::None)
+                    control = inside;
+            }
+            if (control
+                && (control->controlKind() == ControlKind::Radio || control->controlKind() == ControlKind::Checkbox))
+                document->click(*control);
+            return;
+        }
+    }
+
+    // A click on an image with a map follows the area under it.
+    bool followArea(const DomNode& clicked, const QPoint& pagePos)
+    {
+        const litehtml::element::ptr image = clicked.is("img") ? rendered(clicked) : nullptr;
+        if (!image)
+            return false;
+        const litehtml::position content = image->get_placement();
+        const DomNode* area = areaAt(*document, clicked, pagePos - QPoint(content.x, content.y));
+        if (!area)
+            return false;
+        if (const QString* href = area->attribute(QStringLiteral("href")))
+            linkClicked(*href);
+        return true;
     }
 
     litehtml::element::ptr rendered(const DomNode& node) const
@@ -362,6 +417,8 @@ void PageRenderer::mouseUp(const QPoint& pos)
     const QPoint offset = m->pageOffset();
     litehtml::position::vector redraw;
     m->html->on_lbutton_up(pos.x() + offset.x(), pos.y() + offset.y(), pos.x(), pos.y(), redraw);
+    if (DomNode* clicked = m->nodeAt(pos + offset, pos); clicked && !m->followArea(*clicked, pos + offset))
+        m->clickLabel(*clicked);
 }
 
 void PageRenderer::mouseLeave()

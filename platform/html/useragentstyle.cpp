@@ -6,7 +6,7 @@ const char* userAgentStyleSheet()
 {
     return R"css(
 html { display: block; }
-head, style, script, title, meta, link, base, noscript, template, option, datalist { display: none; }
+head, style, script, title, meta, link, base, noscript, noframes, template, option, datalist, map, area { display: none; }
 body { display: block; margin: 8px; }
 address, article, aside, blockquote, center, dd, details, dir, div, dl, dt, fieldset, figcaption, figure,
 footer, form, header, hr, legend, main, menu, nav, ol, p, pre, section, summary, ul, h1, h2, h3, h4, h5, h6 {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFontInfo>
 #include <QImage>
+#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -195,6 +196,101 @@ TEST(LegacyPages, RestylingKeepsTheAttributesStyle)
     page.document.get("all").get("row").set("className", "instext");
     EXPECT_EQ(page.view.fontOf("big").pixelSize(), 24);
     EXPECT_EQ(page.view.styleOf("big", "color"), "red");
+}
+
+} // namespace
+
+namespace {
+
+void clickAt(platform::HtmlView& view, const QPoint& point)
+{
+    QMouseEvent press(QEvent::MouseButtonPress, point, view.viewport()->mapToGlobal(point), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view.viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, point, view.viewport()->mapToGlobal(point), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view.viewport(), &release);
+}
+
+TEST(LegacyPages, ClickingALabelChecksItsAnswer)
+{
+    htmltest::PageFixture page(legacyPage(R"(<BODY><FORM>
+<P><INPUT type=RADIO name=q1 id=q1a><LABEL for=q1a id=la>First answer</LABEL>
+<INPUT type=radio name=q1 id=q1b><LABEL for=q1b id=lb>Second answer</LABEL></P>
+<P><LABEL id=wrapping><INPUT type=checkbox id=box> <SPAN id=boxtext>Inside its label</SPAN></LABEL></P>
+<P><LABEL for=nothing id=dangling>Names no control</LABEL></P>
+</FORM></BODY>)"));
+    page.view.show();
+    QCoreApplication::processEvents();
+    const platform::Variant all = page.document.get("all");
+    auto checked = [&](const char* id) { return all.get(id).get("Checked").toText(); };
+
+    clickAt(page.view, page.view.elementBox("lb").center());
+    EXPECT_EQ(checked("q1b"), "True");
+    clickAt(page.view, page.view.elementBox("la").center());
+    EXPECT_EQ(checked("q1a"), "True");
+    EXPECT_EQ(checked("q1b"), "False") << "one answer of the group";
+
+    clickAt(page.view, page.view.elementBox("boxtext").center());
+    EXPECT_EQ(checked("box"), "True");
+    clickAt(page.view, page.view.elementBox("boxtext").center());
+    EXPECT_EQ(checked("box"), "False");
+
+    clickAt(page.view, page.view.elementBox("dangling").center()); // nothing happens, nothing fails
+}
+
+TEST(LegacyPages, ImageMapAreasFollowTheirLinks)
+{
+    htmltest::PageFixture page(legacyPage(R"(<BODY leftmargin=0 topmargin=0>
+<IMG src="map.png" usemap="#Menu" id=menu border=0 width=200 height=100>
+<MAP name="menu">
+<AREA shape=RECT coords="0,0,99,49" href="rect.htm">
+<AREA shape=circle coords="150,25,20" href="circle.htm">
+<AREA shape=poly coords="0,50,100,50,0,99" href="poly.htm">
+<AREA shape=default nohref>
+</MAP></BODY>)"));
+    page.view.show();
+    QCoreApplication::processEvents();
+    const struct {
+        QPoint point;
+        const char* page; // nullptr: the view stays
+    } cases[] = {
+        {{10, 10}, "rect.htm"},
+        {{150, 30}, "circle.htm"},
+        {{10, 60}, "poly.htm"},
+        {{90, 95}, nullptr}, // outside the triangle: the default area has no link
+        {{190, 90}, nullptr},
+    };
+    for (const auto& c : cases) {
+        const QString before = page.view.LocationURL();
+        clickAt(page.view, c.point);
+        if (c.page)
+            EXPECT_TRUE(page.view.LocationURL().endsWith(c.page)) << c.page;
+        else
+            EXPECT_EQ(page.view.LocationURL(), before) << c.point.x() << "," << c.point.y();
+        htmltest::loadInto(page.view, page.course.root() + "/page.htm");
+        page.view.elementBox("menu"); // laid out
+    }
+}
+
+TEST(LegacyPages, AFramesetShowsItsFirstFramesPage)
+{
+    testsupport::TempCourse course;
+    course.write("menu.htm", "<HTML><BODY><P id=menu>Menu</P></BODY></HTML>");
+    course.write("frames.htm", "<HTML><FRAMESET cols=\"30%,*\"><FRAME src=\"Menu.htm\"><FRAME src=\"main.htm\">"
+                               "</FRAMESET></HTML>");
+    course.write("broken.htm", "<HTML><FRAMESET rows=\"*\"><FRAME src=\"missing.htm\"></FRAMESET>"
+                               "<NOFRAMES><P id=alt>Shown <B id=bold>instead</B></P></NOFRAMES></HTML>");
+    platform::HtmlView view;
+    view.resize(640, 480);
+
+    htmltest::loadInto(view, course.root() + "/frames.htm");
+    EXPECT_FALSE(view.elementBox("menu").isEmpty());
+    EXPECT_TRUE(view.LocationURL().endsWith("frames.htm"));
+
+    htmltest::loadInto(view, course.root() + "/broken.htm");
+    EXPECT_FALSE(view.elementBox("alt").isEmpty());
+    EXPECT_EQ(view.styleOf("bold", "font-weight"), "bold") << "markup, not text";
 }
 
 } // namespace
