@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace platform {
 
@@ -368,13 +369,108 @@ public:
     }
 };
 
+// Browsers give a column of fixed width more when a cell spanning it needs
+// more (a question heading over two narrow answer columns); litehtml keeps
+// the fixed widths and wraps the heading word by word. When a table of
+// automatic width was laid out so, its fixed columns are widened as far as
+// the available width allows and it is laid out again.
+class LegacyTable : public Hinted<litehtml::el_table> {
+public:
+    using Hinted::Hinted;
+
+    int render(int x, int y, int max_width, bool second_pass) override
+    {
+        restoreGivenWidths();
+        const std::vector<int> needed = spanningWidths(max_width);
+        const int width = Hinted::render(x, y, max_width, second_pass);
+        if (needed.empty() || !widenForSpans(max_width, needed))
+            return width;
+        return Hinted::render(x, y, max_width, second_pass);
+    }
+
+private:
+    static bool isFixed(const litehtml::css_length& width)
+    {
+        return !width.is_predefined() && width.units() != litehtml::css_units_percentage;
+    }
+
+    void restoreGivenWidths()
+    {
+        if (!m_grid)
+            return;
+        if (m_givenWidths.empty()) {
+            for (int c = 0; c < m_grid->cols_count(); ++c)
+                m_givenWidths.push_back(m_grid->column(c).css_width);
+        }
+        for (int c = 0; c < m_grid->cols_count() && c < int(m_givenWidths.size()); ++c)
+            m_grid->column(c).css_width = m_givenWidths[size_t(c)];
+    }
+
+    // The cells spanning columns, in grid order.
+    template <class Visit>
+    void forSpanningCells(Visit visit)
+    {
+        for (int r = 0; r < m_grid->rows_count(); ++r) {
+            for (int c = 0; c < m_grid->cols_count(); ++c) {
+                const litehtml::table_cell* cell = m_grid->cell(c, r);
+                if (cell && cell->el && cell->colspan > 1 && c + cell->colspan <= m_grid->cols_count())
+                    visit(*cell, c);
+            }
+        }
+    }
+
+    // The width each spanning cell needs for its content on one line (the
+    // engine measures such a cell at its first column's width). Empty when
+    // the table's width is given or nothing spans.
+    std::vector<int> spanningWidths(int maxWidth)
+    {
+        std::vector<int> widths;
+        if (!m_grid || !get_css_width().is_predefined())
+            return widths;
+        forSpanningCells([&](const litehtml::table_cell& cell, int) {
+            widths.push_back(cell.el->render(0, 0, maxWidth) + cell.el->content_margins_left()
+                             + cell.el->content_margins_right());
+        });
+        return widths;
+    }
+
+    bool widenForSpans(int maxWidth, const std::vector<int>& needed)
+    {
+        int room = maxWidth - this->width();
+        bool widened = false;
+        size_t index = 0;
+        forSpanningCells([&](const litehtml::table_cell& cell, int first) {
+            const int need = index < needed.size() ? needed[index++] : 0;
+            int spanned = m_border_spacing_x * (cell.colspan - 1);
+            bool allFixed = true;
+            for (int k = first; k < first + cell.colspan; ++k) {
+                spanned += m_grid->column(k).width;
+                allFixed = allFixed && isFixed(m_grid->column(k).css_width);
+            }
+            const int extra = std::min(need - spanned, room);
+            if (!allFixed || extra <= 0)
+                return;
+            for (int k = first; k < first + cell.colspan; ++k) {
+                litehtml::table_column& column = m_grid->column(k);
+                const int share = extra / cell.colspan + (k - first < extra % cell.colspan ? 1 : 0);
+                column.css_width.set_value(float(column.width + share), litehtml::css_units_px);
+            }
+            room -= extra;
+            widened = true;
+        });
+        return widened;
+    }
+
+    std::vector<litehtml::css_length> m_givenWidths;
+};
+
 } // namespace
 
 litehtml::element::ptr createHintedElement(const char* tagName, const std::shared_ptr<litehtml::document>& document)
 {
     const QString tag = QString::fromUtf8(tagName).toLower();
     if (tag == u"table")
-        return std::make_shared<Hinted<litehtml::el_table>>(document);
+        return std::make_shared<LegacyTable>(document);
     if (tag == u"td" || tag == u"th")
         return std::make_shared<Hinted<litehtml::el_td>>(document);
     if (tag == u"tr")

@@ -294,3 +294,26 @@ TEST(LegacyPages, AFramesetShowsItsFirstFramesPage)
 }
 
 } // namespace
+
+namespace {
+
+// A heading over columns of fixed width widens the table rather than wrap.
+TEST(LegacyPages, ASpanningHeadingWidensItsTable)
+{
+    htmltest::PageFixture page(legacyPage(R"(<BODY>
+<TABLE id=table border=1><TR><TD COLSPAN=2 id=heading>Which of these words is a verb in the past tense?</TD></TR>
+<TR><TD WIDTH=100 id=first>went</TD><TD WIDTH=100>goes</TD></TR></TABLE>
+<TABLE id=narrow width=150 border=1><TR><TD COLSPAN=2 id=wrapped>A heading wider than its table's given width</TD></TR>
+<TR><TD WIDTH=50>went</TD><TD WIDTH=50>goes</TD></TR></TABLE>
+<TABLE id=long><TR><TD COLSPAN=2>)" + QByteArray("A long heading. ").repeated(60) + R"(</TD></TR>
+<TR><TD WIDTH=100>went</TD><TD WIDTH=100>goes</TD></TR></TABLE>
+</BODY>)"));
+    screenshot(page.view, "colspan");
+    const int line = page.view.elementBox("first").height();
+    EXPECT_EQ(page.view.elementBox("heading").height(), line) << "on one line";
+    EXPECT_GT(page.view.elementBox("table").width(), 210);
+    EXPECT_GT(page.view.elementBox("wrapped").height(), line) << "a table of given width keeps it";
+    EXPECT_LE(page.view.elementBox("long").right(), page.view.viewport()->width() - 8) << "no wider than the page";
+}
+
+} // namespace
