@@ -1,5 +1,6 @@
 #include "pagerenderer.h"
 
+#include "blockrelayout.h"
 #include "domserializer.h"
 #include "formcontrols.h"
 #include "imagemap.h"
@@ -432,15 +433,31 @@ void PageRenderer::classChanged(DomNode& element)
     const litehtml::element::ptr rendered = m->rendered(element);
     if (!rendered)
         return;
-    rendered->set_attr("class", element.attributeOr(QStringLiteral("class")).toUtf8().constData());
-    if (restyleSubtree(rendered, m->styleSheets())) {
+    const char* former = rendered->get_attr("class");
+    const std::string formerClass = former ? former : "";
+    const std::string newClass = element.attributeOr(QStringLiteral("class")).toStdString();
+    rendered->set_attr("class", newClass.c_str());
+    if (!restyleSubtree(rendered, m->styleSheets())) {
+        // Only colours and backgrounds changed: repaint the element's area.
+        const QRect area = m->box(element);
+        if (!area.isNull())
+            m->view.viewport()->update(area.translated(-m->pageOffset()).adjusted(-4, -4, 4, 4));
+        return;
+    }
+    // Words moved: the block holding them is laid out again on its own
+    // when it keeps its size, else the whole page.
+    BlockRelayout block(rendered);
+    const bool inPlace = block.possible() && block.relayout([&](bool formerStyle) {
+        rendered->set_attr("class", (formerStyle ? formerClass : newClass).c_str());
+        restyleSubtree(rendered, m->styleSheets());
+    });
+    if (!inPlace) {
         layout();
         return;
     }
-    // Only colours and backgrounds changed: repaint the element's area.
-    const QRect area = m->box(element);
-    if (!area.isNull())
-        m->view.viewport()->update(area.translated(-m->pageOffset()).adjusted(-4, -4, 4, 4));
+    placeControls();
+    const litehtml::position area = block.area();
+    m->view.viewport()->update(toQRect(area).translated(-m->pageOffset()).adjusted(-4, -4, 4, 4));
 }
 
 void PageRenderer::formStateChanged(DomNode& element)

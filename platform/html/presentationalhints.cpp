@@ -388,7 +388,48 @@ public:
         return Hinted::render(x, y, max_width, second_pass);
     }
 
+    // Draws the rows that meet the clip only: a lesson in table rows is
+    // thousands of rows, of which a repaint shows a few dozen.
+    void draw_children(litehtml::uint_ptr hdc, int x, int y, const litehtml::position* clip, litehtml::draw_flag flag,
+                       int zindex) override
+    {
+        if (!clip || !m_grid || get_display() != litehtml::display_table) {
+            Hinted::draw_children(hdc, x, y, clip, flag, zindex);
+            return;
+        }
+        const int left = x + m_pos.x;
+        const int top = y + m_pos.y;
+        for (int r = 0; r < m_grid->rows_count(); ++r) {
+            if (!rowMeets(r, top, *clip))
+                continue;
+            if (flag == litehtml::draw_block)
+                m_grid->row(r).el_row->draw_background(hdc, left, top, clip);
+            for (int c = 0; c < m_grid->cols_count(); ++c) {
+                const litehtml::table_cell* cell = m_grid->cell(c, r);
+                if (!cell || !cell->el)
+                    continue;
+                if (flag == litehtml::draw_block)
+                    cell->el->draw(hdc, left, top, clip);
+                cell->el->draw_children(hdc, left, top, clip, flag, zindex);
+            }
+        }
+    }
+
 private:
+    // Whether any cell of the row, spanning rows included, meets the clip.
+    bool rowMeets(int r, int top, const litehtml::position& clip)
+    {
+        const litehtml::table_row& row = m_grid->row(r);
+        if (top + row.top < clip.bottom() && top + row.bottom > clip.top())
+            return true;
+        for (int c = 0; c < m_grid->cols_count(); ++c) {
+            const litehtml::table_cell* cell = m_grid->cell(c, r);
+            if (cell && cell->el && top + cell->el->top() < clip.bottom() && top + cell->el->bottom() > clip.top())
+                return true;
+        }
+        return false;
+    }
+
     static bool isFixed(const litehtml::css_length& width)
     {
         return !width.is_predefined() && width.units() != litehtml::css_units_percentage;
