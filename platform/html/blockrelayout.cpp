@@ -27,6 +27,20 @@ bool allInFlow(const litehtml::element& element)
     return true;
 }
 
+// A block holding most of a long page (all phrases in one paragraph) costs
+// as much to lay out as the page; twice, it would cost more than the page
+// once. Words count as elements here.
+constexpr int maximumBlockElements = 4000;
+
+bool small(const litehtml::element& element, int& budget)
+{
+    const int count = int(element.get_children_count());
+    budget -= count;
+    for (int i = 0; i < count && budget >= 0; ++i)
+        small(*element.get_child(i), budget);
+    return budget >= 0;
+}
+
 } // namespace
 
 BlockRelayout::BlockRelayout(const litehtml::element::ptr& changed)
@@ -38,6 +52,9 @@ BlockRelayout::BlockRelayout(const litehtml::element::ptr& changed)
         block = block->parent();
     if (!block || !isHolder(block->get_display()) || !inFlow(*block) || !block->get_css_height().is_predefined()
         || !allInFlow(*block))
+        return;
+    int budget = maximumBlockElements;
+    if (!small(*block, budget))
         return;
     m_block = block;
     m_laidOut = block->get_position();

@@ -13,8 +13,8 @@ namespace platform {
 class BlockRelayout {
 public:
     // The block around an inline element; none when the element is not
-    // inline or its block holds floats or positioned boxes, whose layout
-    // reaches beyond it.
+    // inline, or its block holds floats or positioned boxes, whose layout
+    // reaches beyond it, or is so large that laying the page out costs less.
     explicit BlockRelayout(const litehtml::element::ptr& changed);
 
     bool possible() const { return m_block != nullptr; }
