@@ -226,6 +226,35 @@ void paragraphPhraseStep(benchmark::State& state)
     phraseStep<paragraphPage>(state);
 }
 
+// Resident memory of the process, in bytes.
+double residentBytes()
+{
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() * 1024;
+    }
+    return 0;
+}
+
+// What a loaded and painted lesson page of about this many bytes adds to
+// the resident memory, as a multiple of its size.
+void pageMemory(benchmark::State& state)
+{
+    const double bytesPerPhrase = double(lessonPage(1000).size()) / 1000;
+    const QByteArray html = lessonPage(int(double(state.range(0)) / bytesPerPhrase));
+    double growth = 0;
+    for (auto _ : state) {
+        const double before = residentBytes();
+        LoadedPage page(html);
+        page.loadAndPaint();
+        growth = residentBytes() - before;
+    }
+    state.counters["bytes"] = double(html.size());
+    state.counters["rss_per_byte"] = growth / double(html.size());
+}
+
 // Manual time is the wall time of each load; cpu_ms its CPU time. Between
 // loads the event loop finishes the previous one off the clock.
 template <Timing (LoadedPage::*measure)()>
@@ -255,6 +284,7 @@ void navigateToFirstPaint(benchmark::State& state)
 
 BENCHMARK(tablePhraseStep)->Arg(200)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(paragraphPhraseStep)->Arg(200)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(pageMemory)->Arg(1 << 20)->Arg(5 << 20)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(classWrite)->Arg(100)->Arg(2000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(navigateToComplete)->Arg(100)->Arg(2000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(navigateToFirstPaint)->Arg(100)->Arg(2000)->UseManualTime()->Unit(benchmark::kMillisecond);
