@@ -294,6 +294,18 @@ const QImage* PageContainer::image(const char* src, const char* baseurl)
     return &found.value();
 }
 
+const QImage& PageContainer::scaledImage(const QImage& picture, const char* src, const char* baseurl, const QSize& size)
+{
+    const QString key = QStringLiteral("%1x%2 %3")
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(resolve(QString::fromUtf8(src), QString::fromUtf8(baseurl ? baseurl : "")));
+    auto found = m_scaled.find(key);
+    if (found == m_scaled.end())
+        found = m_scaled.insert(key, picture.scaled(size));
+    return found.value();
+}
+
 void PageContainer::load_image(const litehtml::tchar_t* src, const litehtml::tchar_t* baseurl, bool)
 {
     image(src, baseurl);
@@ -327,7 +339,7 @@ void PageContainer::draw_background(litehtml::uint_ptr hdc, const litehtml::back
     if (picture && !picture->isNull()) {
         const QSize size(bg.image_size.width > 0 ? bg.image_size.width : picture->width(),
                          bg.image_size.height > 0 ? bg.image_size.height : picture->height());
-        const QImage scaled = size == picture->size() ? *picture : picture->scaled(size);
+        const QImage& scaled = size == picture->size() ? *picture : scaledImage(*picture, bg.image.c_str(), bg.baseurl.c_str(), size);
         const QPoint origin(bg.position_x, bg.position_y);
         const QRect area = clip;
         int left = origin.x(), top = origin.y();

@@ -164,6 +164,28 @@ TEST(LegacyPages, ImagesFloatAndKeepTheirSpace)
     EXPECT_EQ(page.view.elementBox("right").right(), page.view.viewport()->width() - 1 - 8);
 }
 
+// A picture drawn larger than it is, at two sizes on one page.
+TEST(LegacyPages, PicturesDrawnAtTheirGivenSizes)
+{
+    htmltest::PageFixture page(legacyPage(R"(<BODY>
+<IMG src="dot.png" width=60 height=40 id=first><IMG src="dot.png" width=30 height=80 id=second>
+</BODY>)"));
+    QImage dot(2, 2, QImage::Format_RGB32);
+    dot.fill(QColor(0, 0, 255));
+    dot.save(page.course.root() + "/dot.png");
+    htmltest::loadInto(page.view, page.course.root() + "/page.htm");
+    page.view.show();
+    for (int paint = 0; paint < 2; ++paint) {
+        QCoreApplication::processEvents();
+        const QImage image = page.view.viewport()->grab().toImage();
+        for (const char* id : {"first", "second"}) {
+            const QRect box = page.view.elementBox(id);
+            EXPECT_EQ(pixelsOf(image, box, QColor(0, 0, 255)), box.width() * box.height()) << id;
+        }
+        page.view.viewport()->update();
+    }
+}
+
 TEST(LegacyPages, RulesAndSmallPrint)
 {
     htmltest::PageFixture page(legacyPage(R"(<BODY>
