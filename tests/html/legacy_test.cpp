@@ -41,6 +41,8 @@ TEST(LegacyPages, ClassicWindowsFamiliesGetTheirInstalledLookAlikes)
 <P style="font-family: Helvetica" id=helvetica>Helvetica text</P>
 <P style="font-family: NoSuchFace, sans-serif" id=generic>Generic sans</P>
 <P style="font-family: 'Comic Sans MS'" id=unknown>Comic text</P>
+<P><FONT face="Arial" size=4 id=russian>)" + QByteArray("\xd0\xf3\xf1\xf1\xea\xe8\xe9 \xf2\xe5\xea\xf1\xf2") // Windows-1251
+                                   + R"(</FONT></P>
 </BODY>)"));
     const struct {
         const char* id;
@@ -48,7 +50,7 @@ TEST(LegacyPages, ClassicWindowsFamiliesGetTheirInstalledLookAlikes)
     } cases[] = {
         {"plain", "Liberation Serif"},   {"arial", "Liberation Sans"},       {"verdana", "DejaVu Sans"},
         {"tahoma", "DejaVu Sans Condensed"},     {"courier", "Liberation Mono"},     {"times", "Liberation Serif"},
-        {"helvetica", "Liberation Sans"}, {"generic", "Liberation Sans"},
+        {"helvetica", "Liberation Sans"}, {"generic", "Liberation Sans"},  {"russian", "Liberation Sans"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(QFontInfo(page.view.fontOf(c.id)).family(), c.family) << c.id;
@@ -259,6 +261,7 @@ TEST(LegacyPages, ClickingALabelChecksItsAnswer)
     EXPECT_EQ(checked("box"), "False");
 
     clickAt(page.view, page.view.elementBox("dangling").center()); // nothing happens, nothing fails
+    screenshot(page.view, "labels");
 }
 
 TEST(LegacyPages, ImageMapAreasFollowTheirLinks)
