@@ -213,13 +213,19 @@ TEST(LegacyPages, RulesAndSmallPrint)
 // the attributes' share must come back with it.
 TEST(LegacyPages, RestylingKeepsTheAttributesStyle)
 {
-    htmltest::PageFixture page(legacyPage(R"(<HEAD><STYLE>.instext { font-weight: bold }</STYLE></HEAD><BODY>
+    htmltest::PageFixture page(legacyPage(R"(<HEAD><STYLE>.instext { font-weight: bold } .left { text-align: left }
+</STYLE></HEAD><BODY>
 <TABLE><TR><TD id=row class=text><FONT size=5 color=red id=big>Phrase</FONT></TD></TR></TABLE>
+<P align=center class=left id=styled>The page's rules outrank its attributes</P>
 </BODY>)"));
-    page.view.elementBox("big");
+    EXPECT_EQ(page.view.styleOf("styled", "text-align"), "left");
     page.document.get("all").get("row").set("className", "instext");
     EXPECT_EQ(page.view.fontOf("big").pixelSize(), 24);
     EXPECT_EQ(page.view.styleOf("big", "color"), "red");
+    page.document.get("all").get("styled").set("className", "text");
+    EXPECT_EQ(page.view.styleOf("styled", "text-align"), "center");
+    page.document.get("all").get("styled").set("className", "left");
+    EXPECT_EQ(page.view.styleOf("styled", "text-align"), "left");
 }
 
 } // namespace
