@@ -2,7 +2,7 @@
 
 #include "charset.h"
 #include "pagesource.h"
-#include "presentationalhints.h"
+#include "legacyelements.h"
 
 #include "../path.h"
 
@@ -459,7 +459,7 @@ std::shared_ptr<litehtml::element> PageContainer::create_element(const litehtml:
                                                                  const std::shared_ptr<litehtml::document>& doc)
 {
     // Form controls are ordinary boxes sized for the widgets laid over them.
-    return createHintedElement(tag_name, doc);
+    return createLegacyElement(tag_name, doc);
 }
 
 void PageContainer::get_media_features(litehtml::media_features& media) const

@@ -1,6 +1,6 @@
 #include "restyle.h"
 
-#include "presentationalhints.h"
+#include "legacyelements.h"
 
 namespace platform {
 
