@@ -30,7 +30,6 @@ TreeView::TreeView(QWidget* parent)
     setColumnCount(1);
     setMouseTracking(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setExpandsOnDoubleClick(true);
     connect(this, &QTreeWidget::currentItemChanged, this, &TreeView::selectionMoved);
 }
 
@@ -111,8 +110,18 @@ void TreeView::selectionMoved(QTreeWidgetItem* current, QTreeWidgetItem* previou
         showImage(previous);
     if (current)
         showImage(current);
-    if (!m_selectingByProgram)
-        expandSelectedBranch(current, previous);
+    if (m_selectingByProgram)
+        return;
+    // The rows stay where they are until the click is over: folding the
+    // branch left at the press would move another row under the pointer
+    // before the release. The first branch left is the one to fold.
+    if (m_buttonDown) {
+        if (!m_foldPending)
+            m_branchLeft = previous;
+        m_foldPending = true;
+        return;
+    }
+    expandSelectedBranch(current, previous);
 }
 
 // Single expand: the branch left is folded up to the common ancestor.
@@ -132,17 +141,30 @@ void TreeView::mouseMoveEvent(QMouseEvent* event)
     emit mouseMoved();
 }
 
+void TreeView::mousePressEvent(QMouseEvent* event)
+{
+    m_buttonDown = true;
+    QTreeWidget::mousePressEvent(event);
+}
+
 void TreeView::mouseReleaseEvent(QMouseEvent* event)
 {
     QTreeWidget::mouseReleaseEvent(event);
+    m_buttonDown = false;
+    if (m_foldPending) {
+        m_foldPending = false;
+        expandSelectedBranch(currentItem(), m_branchLeft);
+    }
     emit mouseUp();
     if (event->button() == Qt::LeftButton)
         emit clicked();
 }
 
-void TreeView::mouseDoubleClickEvent(QMouseEvent* event)
+// The second click lands where the rows have moved to since the first one
+// selected its node: the double click acts on that node, and its second click
+// selects, expands and folds nothing.
+void TreeView::mouseDoubleClickEvent(QMouseEvent*)
 {
-    QTreeWidget::mouseDoubleClickEvent(event);
     emit doubleClicked();
 }
 

@@ -45,6 +45,7 @@ signals:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
@@ -56,6 +57,11 @@ private:
     QList<QIcon> m_icons;
     QList<QTreeWidgetItem*> m_nodes;
     bool m_selectingByProgram = false;
+    // A learner's selection made while a mouse button is down folds the
+    // branch it left only when the button is released.
+    bool m_buttonDown = false;
+    bool m_foldPending = false;
+    QTreeWidgetItem* m_branchLeft = nullptr;
 };
 
 } // namespace platform
