@@ -8,14 +8,14 @@ namespace {
 constexpr int cornerGap = 8;
 }
 
-SpeedLabel::SpeedLabel(QWidget* page) : QLabel(page)
+SpeedLabel::SpeedLabel(QWidget* page) : QLabel(page), m_shown(new QTimer(this))
 {
     setObjectName(QStringLiteral("SpeedLabel"));
     setStyleSheet(QStringLiteral("background: rgba(0, 0, 0, 150); color: white; border-radius: 4px; padding: 2px 6px;"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_shown.setSingleShot(true);
-    m_shown.setInterval(shownMs);
-    connect(&m_shown, &QTimer::timeout, this, &SpeedLabel::expire);
+    m_shown->setSingleShot(true);
+    m_shown->setInterval(shownMs);
+    connect(m_shown, &QTimer::timeout, this, &SpeedLabel::expire);
     page->installEventFilter(this); // stays in the corner when the page is resized
     hide();
 }
@@ -27,12 +27,12 @@ void SpeedLabel::showSpeed(int tenths)
     placeInCorner();
     show();
     raise();
-    m_shown.start();
+    m_shown->start();
 }
 
 void SpeedLabel::expire()
 {
-    m_shown.stop();
+    m_shown->stop();
     hide();
 }
 

@@ -24,7 +24,7 @@ protected:
 private:
     void placeInCorner();
 
-    QTimer m_shown;
+    QTimer* m_shown;
 };
 
 } // namespace platform
