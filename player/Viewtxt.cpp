@@ -103,9 +103,13 @@ void TViewTxtFrm::followSound()
     revealPhrase(pageDocument, currentPhrase);
     highlightPhrase(pageDocument, currentPhrase);
     // At most one phrase per tick, so a jump past several marks is followed
-    // phrase by phrase and every mark passed is collected. 64 bits keep the
-    // comparison signed for any mark the file can hold.
-    if (qint64(mark(marks, currentPhrase)) - ticksAhead * Timer1->interval() < positionMs) {
+    // phrase by phrase and every mark passed is collected. Two ticks ahead
+    // as heard: at other speeds they hold more or less of the sound; the
+    // recording clock runs at normal speed. 64 bits keep the comparison
+    // signed for any mark the file can hold.
+    const double speed = recordingMode ? 1.0 : MediaPlayer1->speed();
+    const qint64 ahead = qRound64(ticksAhead * Timer1->interval() * speed);
+    if (qint64(mark(marks, currentPhrase)) - ahead < positionMs) {
         ++currentPhrase;
         TrackBar1->setPosition(TrackBar1->position() + 1);
         userMarks.append(marks.at(currentPhrase - 2));

@@ -179,11 +179,13 @@ void TWorkTxtFrm::Timer1Timer()
 }
 
 // Compared with the position read at the end of the previous tick, so the
-// highlight moves between one tick before the mark and the mark itself. 64
-// bits keep the comparison signed for any mark the file can hold.
+// highlight moves between one tick before the mark and the mark itself, as
+// heard: two ticks of sound are more or less of the recording at other
+// speeds. 64 bits keep the comparison signed for any mark the file can hold.
 bool TWorkTxtFrm::phraseOver() const
 {
-    return qint64(mark(marks, currentPhrase)) - ticksAhead * Timer1->interval() < positionMs;
+    const qint64 ahead = qRound64(ticksAhead * Timer1->interval() * MediaPlayer1->speed());
+    return qint64(mark(marks, currentPhrase)) - ahead < positionMs;
 }
 
 // While the timer runs the track bar's handler only takes the documents.

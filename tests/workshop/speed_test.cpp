@@ -49,5 +49,20 @@ TEST_F(Speed, TheLessonSoundPlaysAtTheLearnersSpeedAndTheOwnRecordingAtNormal)
     EXPECT_EQ(workshop().MediaPlayer1->position(), 600) << "the lesson sound again at the kept speed";
 }
 
+// Two ticks ahead as heard: at half speed a phrase is over 250 ms of the
+// sound before its mark, not 500.
+TEST_F(Speed, APhraseIsOverTwoTicksBeforeItsMarkAsHeard)
+{
+    open({"1000", "2000", "3000"});
+    speed::setTenths(5);
+    workshop().m11Click();
+    tickAfter(1400); // 700 ms of the sound: 300 before the mark
+    tickAfter(0);
+    EXPECT_EQ(workshop().currentPhrase, 1);
+    tickAfter(200); // 800 ms
+    tickAfter(0);
+    EXPECT_EQ(workshop().currentPhrase, 2);
+}
+
 } // namespace
 } // namespace workshoptest
