@@ -46,6 +46,7 @@ void prepareAtPhraseOne(const QString& sound)
 void launchWorkshop(int lesson)
 {
     TWorkTxtFrm* const workshop = WorkTxtFrm;
+    workshop->learnersRecording = false;
     workshop->setCaption(MainFrm->windowTitles.at(lesson));
     navigatePages(lesson);
     workshop->marks = platform::StringList::load(lessonfiles::marksFile(lesson));
@@ -58,6 +59,7 @@ void launchWorkshop(int lesson)
 void launchOwnRecordingWorkshop(int lesson)
 {
     TWorkTxtFrm* const workshop = WorkTxtFrm;
+    workshop->learnersRecording = true;
     workshop->c->hide();
     workshop->caa->hide();
     workshop->setCaption(MainFrm->windowTitles.at(lesson));

@@ -8,6 +8,7 @@
 #include "platform/desktop.h"
 #include "platform/error.h"
 #include "platform/filecopy.h"
+#include "platform/listeningspeed.h"
 #include "platform/path.h"
 #include "shell/Main.h"
 
@@ -39,6 +40,7 @@ TViewTxtFrm::TViewTxtFrm()
     Timer2 = new platform::Timer(100, this);
     MediaPlayer1 = new platform::MediaPlayer(this);
     MediaPlayer2 = new platform::MediaPlayer(this);
+    SpeedLabel1 = new platform::SpeedLabel(CppWebBrowser1);
     setButtonHints({"Play", "Pause", "Stop", "Help", "Exit"});
     setSize(934, 612);
 
@@ -58,6 +60,7 @@ TViewTxtFrm::TViewTxtFrm()
     connect(m44, &platform::Picture::mouseMoved, this, &TViewTxtFrm::m44MouseMove);
     connect(m55, &platform::Picture::mouseMoved, this, &TViewTxtFrm::m55MouseMove);
     connect(Image4, &platform::Picture::mouseMoved, this, &TViewTxtFrm::Image4MouseMove);
+    platform::listeningspeed::installKeys(this, [this](int key) { SpeedKeyPress(key); });
 }
 
 // The player is shown over the main window it was started from.
@@ -103,9 +106,13 @@ void TViewTxtFrm::followSound()
     revealPhrase(pageDocument, currentPhrase);
     highlightPhrase(pageDocument, currentPhrase);
     // At most one phrase per tick, so a jump past several marks is followed
-    // phrase by phrase and every mark passed is collected. 64 bits keep the
-    // comparison signed for any mark the file can hold.
-    if (qint64(mark(marks, currentPhrase)) - ticksAhead * Timer1->interval() < positionMs) {
+    // phrase by phrase and every mark passed is collected. Two ticks ahead
+    // as heard: at other speeds they hold more or less of the sound; the
+    // recording clock runs at normal speed. 64 bits keep the comparison
+    // signed for any mark the file can hold.
+    const double speed = recordingMode ? 1.0 : MediaPlayer1->speed();
+    const qint64 ahead = qRound64(ticksAhead * Timer1->interval() * speed);
+    if (qint64(mark(marks, currentPhrase)) - ahead < positionMs) {
         ++currentPhrase;
         TrackBar1->setPosition(TrackBar1->position() + 1);
         userMarks.append(marks.at(currentPhrase - 2));
@@ -194,6 +201,8 @@ void TViewTxtFrm::m11Click()
     if (recordingMode == 0) {
         MediaPlayer1->setPosition(phraseStart(marks, currentPhrase));
         TrackBar1->setEnabled(false);
+        // The speed may have changed in the workshop since the last lesson.
+        MediaPlayer1->setSpeed(platform::listeningspeed::factor());
         MediaPlayer1->play();
         Timer1->setEnabled(true);
         paused = 0;
@@ -221,6 +230,14 @@ void TViewTxtFrm::m11Click()
         MediaPlayer2->setPosition(phraseStart(marks, currentPhrase));
         MediaPlayer2->play();
     }
+}
+
+void TViewTxtFrm::SpeedKeyPress(int key)
+{
+    if (recordingMode || !platform::listeningspeed::applyKey(key))
+        return;
+    MediaPlayer1->setSpeed(platform::listeningspeed::factor());
+    SpeedLabel1->showSpeed(platform::listeningspeed::tenths());
 }
 
 void TViewTxtFrm::m22Click()

@@ -4,6 +4,7 @@
 #include "platform/html/htmlview.h"
 #include "platform/media/mediaplayer.h"
 #include "platform/savedialog.h"
+#include "platform/speedlabel.h"
 #include "platform/stringlist.h"
 #include "platform/timer.h"
 #include "platform/trackbar.h"
@@ -25,6 +26,7 @@ public:
     platform::MediaPlayer* MediaPlayer1;
     platform::MediaPlayer* MediaPlayer2;
     platform::SaveDialog SaveDialog1;
+    platform::SpeedLabel* SpeedLabel1;
 
     platform::StringList marks;
     platform::StringList userMarks;
@@ -54,6 +56,9 @@ public:
     void m44Click();
     void m55Click();
     void CppWebBrowser1DocumentComplete();
+    // "-", "+" and "0" change the listening speed; recording is always at
+    // normal speed, so the keys do nothing in the recording modes.
+    void SpeedKeyPress(int key);
 
     void m11MouseMove();
     void m22MouseMove();

@@ -4,6 +4,7 @@
 
 #include "platform/desktop.h"
 #include "platform/jpeg.h"
+#include "platform/listeningspeed.h"
 #include "player/lessonfiles.h"
 #include "player/marks.h"
 #include "player/phrases.h"
@@ -73,6 +74,7 @@ TWorkTxtFrm::TWorkTxtFrm()
     layout->addWidget(TrackBar1);
     Timer1 = new platform::Timer(250, this);
     MediaPlayer1 = new platform::MediaPlayer(this);
+    SpeedLabel1 = new platform::SpeedLabel(CppWebBrowser2);
     c = new platform::Picture(Panel2);
     ca = new platform::Picture(Panel2);
     ca->hide();
@@ -101,6 +103,7 @@ TWorkTxtFrm::TWorkTxtFrm()
     connect(m55, &platform::Picture::mouseMoved, this, &TWorkTxtFrm::m55MouseMove);
     connect(caa, &platform::Picture::mouseMoved, this, &TWorkTxtFrm::caaMouseMove);
     connect(Image4, &platform::Picture::mouseMoved, this, &TWorkTxtFrm::Image4MouseMove);
+    platform::listeningspeed::installKeys(this, [this](int key) { SpeedKeyPress(key); });
 }
 
 // The workshop is shown over the main window it was started from.
@@ -176,11 +179,13 @@ void TWorkTxtFrm::Timer1Timer()
 }
 
 // Compared with the position read at the end of the previous tick, so the
-// highlight moves between one tick before the mark and the mark itself. 64
-// bits keep the comparison signed for any mark the file can hold.
+// highlight moves between one tick before the mark and the mark itself, as
+// heard: two ticks of sound are more or less of the recording at other
+// speeds. 64 bits keep the comparison signed for any mark the file can hold.
 bool TWorkTxtFrm::phraseOver() const
 {
-    return qint64(mark(marks, currentPhrase)) - ticksAhead * Timer1->interval() < positionMs;
+    const qint64 ahead = qRound64(ticksAhead * Timer1->interval() * MediaPlayer1->speed());
+    return qint64(mark(marks, currentPhrase)) - ahead < positionMs;
 }
 
 // While the timer runs the track bar's handler only takes the documents.
@@ -322,6 +327,7 @@ void TWorkTxtFrm::startPlayback(int fromMs)
 {
     positionMs = fromMs;
     MediaPlayer1->setPosition(fromMs);
+    MediaPlayer1->setSpeed(learnersRecording ? 1.0 : platform::listeningspeed::factor());
     MediaPlayer1->play();
     Timer1->setEnabled(true);
     paused = 0;
@@ -340,6 +346,14 @@ void TWorkTxtFrm::m11Click()
     leftDocument = CppWebBrowser1->Document();
     rightDocument = CppWebBrowser2->Document();
     startPlayback(phraseStart(marks, currentPhrase));
+}
+
+void TWorkTxtFrm::SpeedKeyPress(int key)
+{
+    if (learnersRecording || !platform::listeningspeed::applyKey(key))
+        return;
+    MediaPlayer1->setSpeed(platform::listeningspeed::factor());
+    SpeedLabel1->showSpeed(platform::listeningspeed::tenths());
 }
 
 void TWorkTxtFrm::m22Click()

@@ -3,6 +3,7 @@
 #include "platform/bandedform.h"
 #include "platform/html/htmlview.h"
 #include "platform/media/mediaplayer.h"
+#include "platform/speedlabel.h"
 #include "platform/stringlist.h"
 #include "platform/timer.h"
 #include "platform/trackbar.h"
@@ -26,6 +27,7 @@ public:
     platform::TrackBar* TrackBar1;
     platform::Timer* Timer1;
     platform::MediaPlayer* MediaPlayer1;
+    platform::SpeedLabel* SpeedLabel1;
     // The unit button: its picture, hover picture and clickable area.
     platform::Picture* c;
     platform::Picture* ca;
@@ -46,6 +48,8 @@ public:
     int cycling = 0;
     // What the unit button does next: 0 begin, 1 end, 2 play the loop.
     int unitStep = 0;
+    // The learner's own recording (kind "4") plays at normal speed only.
+    bool learnersRecording = false;
 
     // Phrase n on both pages. The right page is written plainly: it leaves
     // "text" whatever its class was.
@@ -70,6 +74,8 @@ public:
     void m55Click();
     void CppWebBrowser1DocumentComplete();
     void CppWebBrowser2DocumentComplete();
+    // "-", "+" and "0" change the listening speed of the lesson sound.
+    void SpeedKeyPress(int key);
 
     void m11MouseMove();
     void m22MouseMove();

@@ -1,7 +1,10 @@
-// Wave audio figures: opening a long file, and how closely the position
-// on the real device follows the playing time. Run through
+// Wave audio figures: opening a long file, how closely the position on the
+// real device follows the playing time, at normal speed and slower or
+// faster, and what stretching speech costs. Run through
 // scripts/with-pulseaudio so a sound server is there.
+#include "platform/media/audiotrack.h"
 #include "platform/media/mediaplayer.h"
+#include "platform/media/trackstream.h"
 #include "platform/media/virtualaudio.h"
 
 #include <QAudioDevice>
@@ -17,6 +20,7 @@
 #include <sndfile.h>
 
 #include <cmath>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -55,10 +59,15 @@ void BM_OpenFiveMinuteWave(benchmark::State& state)
 BENCHMARK(BM_OpenFiveMinuteWave)->Unit(benchmark::kMillisecond);
 
 // Plays a 30-second file on the sound server, reading the position every
-// 50 ms. The playing time starts when the position first moves; the
-// counters give how far the position strays from it.
+// 50 ms, at the speed in tenths of the argument (20 s of playing time at
+// other speeds than normal). The playing time starts when the position
+// first moves; the counters give how far the position, taken back to
+// playing time (divided by the speed), strays from it: how far the
+// highlight can be from the voice as heard.
 void BM_PositionOnRealDevice(benchmark::State& state)
 {
+    const double speed = double(state.range(0)) / 10;
+    const int playMs = speed == 1.0 ? 40000 : 20000;
     if (QMediaDevices::audioOutputs().isEmpty()) {
         state.SkipWithError("no sound server reachable");
         return;
@@ -71,13 +80,14 @@ void BM_PositionOnRealDevice(benchmark::State& state)
         platform::MediaPlayer player;
         player.setFileName(path);
         player.open();
+        player.setSpeed(speed);
         QEventLoop loop;
         QElapsedTimer clock;
         double origin = -1;
         QTimer tick;
         QObject::connect(&tick, &QTimer::timeout, [&] {
             const double elapsed = clock.nsecsElapsed() / 1e6;
-            const int position = player.position();
+            const double position = player.position() / speed;
             if (player.mode() != platform::MediaPlayer::Mode::Playing) {
                 loop.quit();
                 return;
@@ -91,7 +101,7 @@ void BM_PositionOnRealDevice(benchmark::State& state)
                 ++samples;
             }
         });
-        QTimer::singleShot(40000, &loop, &QEventLoop::quit);
+        QTimer::singleShot(playMs, &loop, &QEventLoop::quit);
         clock.start();
         player.play();
         tick.start(50);
@@ -101,7 +111,42 @@ void BM_PositionOnRealDevice(benchmark::State& state)
     state.counters["mean_drift_ms"] = samples ? sum / samples : 0;
     state.counters["readings"] = samples;
 }
-BENCHMARK(BM_PositionOnRealDevice)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_PositionOnRealDevice)->Arg(10)->Arg(5)->Arg(20)->Iterations(1)->Unit(benchmark::kSecond);
+
+double threadCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// The sample course's espeak speech (22,050 Hz mono, 16 bits) read as the
+// sink reads it, at the speed in tenths of the argument: the cost of the
+// audio path in percent of one core while it plays.
+void BM_SpeechStream(benchmark::State& state)
+{
+    const double speed = double(state.range(0)) / 10;
+    platform::media::AudioTrack track(
+        platform::media::SoundFile::openForReading(QStringLiteral(SAMPLE_SOUNDS "/day.wav")));
+    QAudioFormat format;
+    format.setSampleRate(track.sampleRate());
+    format.setChannelCount(track.channels());
+    format.setSampleFormat(QAudioFormat::Float);
+    const qint64 playedFrames = qint64(double(track.frames()) / speed);
+    std::vector<float> block(4096); // about what the sink asks for at a time
+    double cpu = 0, played = 0;
+    for (auto _ : state) {
+        const double start = threadCpuSeconds();
+        platform::media::TrackStream stream(track, 0, format, speed);
+        for (qint64 done = 0; done < playedFrames; done += qint64(block.size()))
+            stream.read(reinterpret_cast<char*>(block.data()), qint64(block.size() * sizeof(float)));
+        cpu += threadCpuSeconds() - start;
+        played += double(playedFrames) / track.sampleRate();
+    }
+    state.counters["cpu_percent_of_a_core"] = 100 * cpu / played;
+    state.counters["sound_seconds"] = double(track.frames()) / track.sampleRate();
+}
+BENCHMARK(BM_SpeechStream)->Arg(5)->Arg(10)->Arg(20)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

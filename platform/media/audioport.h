@@ -23,6 +23,9 @@ public:
     virtual int64_t position() const = 0;
 
     std::function<void()> playbackEnded;
+    // Frames of the track played per frame of the device, taken when
+    // playback starts; the pitch stays. Recording is always at 1.
+    double speed = 1.0;
 };
 
 } // namespace platform::media

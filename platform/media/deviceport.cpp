@@ -70,7 +70,8 @@ public:
             throw Error(QStringLiteral("No sound output device is available"));
         const QAudioFormat format = formatFor(device, m_track.sampleRate(), m_track.channels(), QAudioFormat::Float);
         m_start = m_position = frame;
-        m_stream = std::make_unique<TrackStream>(m_track, frame, format);
+        m_stream = std::make_unique<TrackStream>(m_track, frame, format, speed);
+        m_playSpeed = speed;
         m_sink = std::make_unique<QAudioSink>(device, format);
         m_sink->setBufferSize(format.bytesForDuration(queuedMs * 1000));
         m_sink->start(m_stream.get());
@@ -121,10 +122,13 @@ public:
 
 private:
     // processedUSecs() is what the server reports as played, latency
-    // already taken off; frames still buffered are not counted.
+    // already taken off; frames still buffered are not counted. Stretched
+    // audio is counted back in frames of the track.
     int64_t playedFrame() const
     {
-        const int64_t played = m_sink->processedUSecs() * m_track.sampleRate() / 1'000'000;
+        const int64_t played = m_playSpeed == 1.0
+            ? m_sink->processedUSecs() * m_track.sampleRate() / 1'000'000
+            : int64_t(double(m_sink->processedUSecs()) * m_track.sampleRate() * m_playSpeed / 1e6);
         return std::min(m_start + played, m_track.frames());
     }
 
@@ -172,6 +176,7 @@ private:
     AudioTrack& m_track;
     int64_t m_start = 0;
     int64_t m_position = 0;
+    double m_playSpeed = 1.0;
     QTimer m_endCheck;
 
     std::unique_ptr<TrackStream> m_stream;

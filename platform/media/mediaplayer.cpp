@@ -90,6 +90,7 @@ void MediaPlayer::play()
         d.frame = 0;
     if (d.track->frames() == 0)
         return; // nothing to play: the device stays stopped
+    d.port->speed = m_speed;
     d.port->play(d.frame);
     d.mode = Mode::Playing;
 }
@@ -98,6 +99,7 @@ void MediaPlayer::startRecording()
 {
     requireOpen();
     halt();
+    m_device->port->speed = 1.0;
     m_device->port->record(m_device->frame);
     m_device->mode = Mode::Recording;
 }
@@ -118,6 +120,7 @@ void MediaPlayer::pause()
         d.mode = Mode::Paused;
     } else if (d.mode == Mode::Paused) {
         // Resuming starts the device afresh at the frame where it paused.
+        d.port->speed = m_speed;
         d.port->play(d.frame);
         d.mode = Mode::Playing;
     }
@@ -142,6 +145,17 @@ int MediaPlayer::length() const
 {
     requireOpen();
     return m_device->msAt(m_device->track->frames());
+}
+
+void MediaPlayer::setSpeed(double speed)
+{
+    if (speed == m_speed)
+        return;
+    m_speed = speed;
+    if (m_device && m_device->mode == Mode::Playing) {
+        halt();
+        play();
+    }
 }
 
 void MediaPlayer::save()

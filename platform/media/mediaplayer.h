@@ -43,6 +43,12 @@ public:
     // Positioned there, not playing.
     void setPosition(int ms);
     int length() const;
+    // Plays slower or faster at the same pitch: 1 is normal, 0.5 half as
+    // fast. Positions, seeks and the length stay in the recording's own
+    // time. A playing device goes on at the new speed from where it is;
+    // recording is always at normal speed. Kept when another file opens.
+    void setSpeed(double speed);
+    double speed() const { return m_speed; }
     // Writes the recording into fileName() atomically, in the format of the
     // opened file; nothing happens when the name is empty. A recording still
     // running is stopped first, so it is saved whole.
@@ -54,6 +60,7 @@ private:
     void halt();
 
     QString m_fileName;
+    double m_speed = 1.0;
     struct Device;
     std::unique_ptr<Device> m_device;
 };

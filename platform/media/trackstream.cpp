@@ -12,9 +12,11 @@ namespace {
 constexpr int64_t chunkFrames = 2048;
 }
 
-TrackStream::TrackStream(AudioTrack& track, int64_t frame, const QAudioFormat& format)
+TrackStream::TrackStream(AudioTrack& track, int64_t frame, const QAudioFormat& format, double speed)
     : m_track(track), m_next(frame), m_format(format)
 {
+    if (speed != 1.0)
+        m_stretcher = std::make_unique<TimeStretcher>(track.channels(), track.sampleRate(), speed);
     if (format.channelCount() != track.channels() || format.sampleRate() != track.sampleRate())
         m_converter = std::make_unique<FormatConverter>(track.channels(), track.sampleRate(),
                                                         format.channelCount(), format.sampleRate());
@@ -34,10 +36,16 @@ void TrackStream::produce(size_t samples)
         const int64_t got = m_track.read(m_next, m_chunk.data(), chunkFrames);
         std::fill(m_chunk.begin() + got * channels, m_chunk.end(), 0.0f);
         m_next += chunkFrames;
+        const std::vector<float>* frames = &m_chunk;
+        if (m_stretcher) {
+            m_stretched.clear();
+            m_stretcher->stretch(m_chunk.data(), long(chunkFrames), m_stretched);
+            frames = &m_stretched;
+        }
         if (m_converter)
-            m_converter->convert(m_chunk.data(), long(chunkFrames), false, m_pending);
+            m_converter->convert(frames->data(), long(frames->size() / size_t(channels)), false, m_pending);
         else
-            m_pending.insert(m_pending.end(), m_chunk.begin(), m_chunk.end());
+            m_pending.insert(m_pending.end(), frames->begin(), frames->end());
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formatconverter.h"
+#include "timestretcher.h"
 
 #include <QAudioFormat>
 #include <QIODevice>
@@ -15,10 +16,11 @@ class AudioTrack;
 
 // The track from a frame on, as bytes in the sink's format; silence after
 // the end, so the device keeps its clock running until the port sees the
-// end and stops it.
+// end and stops it. At a speed other than 1 the track is time-stretched
+// first; at 1 nothing stands between the track and the conversion.
 class TrackStream : public QIODevice {
 public:
-    TrackStream(AudioTrack& track, int64_t frame, const QAudioFormat& format);
+    TrackStream(AudioTrack& track, int64_t frame, const QAudioFormat& format, double speed = 1.0);
 
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
@@ -33,9 +35,11 @@ private:
     AudioTrack& m_track;
     int64_t m_next;
     QAudioFormat m_format;
+    std::unique_ptr<TimeStretcher> m_stretcher;   // when not at normal speed
     std::unique_ptr<FormatConverter> m_converter; // when the sink differs from the file
     std::vector<float> m_pending;                 // converted, in the sink's channels
     std::vector<float> m_chunk;
+    std::vector<float> m_stretched;
 };
 
 } // namespace platform::media

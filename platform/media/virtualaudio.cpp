@@ -4,6 +4,7 @@
 #include "audiotrack.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace platform {
@@ -25,7 +26,11 @@ public:
             m_device->detach(this);
     }
 
-    void play(int64_t frame) override { start(State::Playing, frame); }
+    void play(int64_t frame) override
+    {
+        start(State::Playing, frame);
+        m_playSpeed = speed;
+    }
     void record(int64_t frame) override { start(State::Recording, frame); }
     void halt() override { m_state = State::Idle; }
     int64_t position() const override { return m_position; }
@@ -43,11 +48,10 @@ public:
         m_elapsedMs += ms;
         // Rounded up, as a seek rounds: a player seeked to 1000 ms reads
         // 1250 ms after 250 ms, whatever the rate.
-        const int64_t target = m_start + (m_elapsedMs * m_track.sampleRate() + 999) / 1000;
         if (m_state == State::Playing)
-            advancePlayback(target);
+            advancePlayback(m_start + playedFrames());
         else
-            takeIn(target, signal);
+            takeIn(m_start + (m_elapsedMs * m_track.sampleRate() + 999) / 1000, signal);
     }
 
 private:
@@ -58,6 +62,15 @@ private:
         m_state = state;
         m_start = m_position = frame;
         m_elapsedMs = 0;
+    }
+
+    // Frames of the track played since the start, at the speed playback
+    // started with; rounded up like the frames at normal speed.
+    int64_t playedFrames() const
+    {
+        if (m_playSpeed == 1.0)
+            return (m_elapsedMs * m_track.sampleRate() + 999) / 1000;
+        return int64_t(std::ceil(double(m_elapsedMs) * m_track.sampleRate() * m_playSpeed / 1000 - 1e-6));
     }
 
     void advancePlayback(int64_t target)
@@ -90,6 +103,7 @@ private:
     int64_t m_start = 0;
     int64_t m_position = 0;
     int64_t m_elapsedMs = 0;
+    double m_playSpeed = 1.0;
 };
 
 } // namespace media

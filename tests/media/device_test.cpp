@@ -120,4 +120,40 @@ TEST_F(DeviceTest, ARecordingIsSavedInTheTemplatesFormat)
     EXPECT_NEAR(double(saved.info.frames) / 16000, 2.0, 0.1);
 }
 
+// Twice as fast, the sound's own time runs twice as fast as the clock: the
+// position counts the stretched audio back into the file's frames.
+TEST_F(DeviceTest, AtTwiceTheSpeedFourSecondsPlayEightSecondsOfSound)
+{
+    const QString path = dir.filePath(QStringLiteral("tone.wav"));
+    mediatest::writeWave(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, 10 * 22050,
+                         [](sf_count_t f, int) { return 0.3f * std::sin(f * 0.06f); });
+    MediaPlayer player;
+    player.setFileName(path);
+    player.open();
+    player.setSpeed(2.0);
+
+    QEventLoop loop;
+    QElapsedTimer clock;
+    qint64 movedAt = -1;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (movedAt < 0 && player.position() > 0)
+            movedAt = clock.elapsed() - player.position() / 2;
+        if (movedAt >= 0 && clock.elapsed() - movedAt >= 4000)
+            loop.quit();
+    });
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    clock.start();
+    player.play();
+    tick.start(10);
+    loop.exec();
+    const int position = player.position();
+    const qint64 played = clock.elapsed() - movedAt;
+    player.stop();
+
+    ASSERT_GE(movedAt, 0) << "the position never moved";
+    EXPECT_NEAR(position, 2 * played, 250);
+    EXPECT_NEAR(position, 8000, 300);
+}
+
 } // namespace
