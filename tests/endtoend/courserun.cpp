@@ -53,6 +53,14 @@ void CourseRun::select(int lesson)
     MainFrm->TreeView1Click();
 }
 
+void CourseRun::runFirstOfKind(const QString& kind)
+{
+    const int lesson = int(MainFrm->lessonKinds.lines().indexOf(kind));
+    ASSERT_GE(lesson, 0) << "no lesson of kind " << kind.toStdString();
+    select(lesson);
+    MainFrm->m22Click();
+}
+
 void CourseRun::waitForPages(std::initializer_list<platform::HtmlView*> views)
 {
     const auto allLoaded = [&] {

@@ -34,6 +34,8 @@ protected:
     static platform::Form* windowOfKind(const QString& kind);
     // Selects the tree node as the learner's click does.
     static void select(int lesson);
+    // Selects the first lesson of this kind and clicks Run lesson.
+    static void runFirstOfKind(const QString& kind);
     // Runs the events until every view has loaded the page navigated to
     // since the last launch.
     void waitForPages(std::initializer_list<platform::HtmlView*> views);

@@ -6,6 +6,7 @@
 #include "courserun.h"
 
 #include "choicetest/Multi.h"
+#include "platform/bandedform.h"
 #include "platform/stringlist.h"
 #include "player/Viewtxt.h"
 #include "shell/Main.h"
@@ -293,11 +294,6 @@ protected:
     {
         inWindow = [](platform::Form& window) { window.close(); };
     }
-    static void runFirstOfKind(const QString& kind)
-    {
-        select(int(MainFrm->lessonKinds.lines().indexOf(kind)));
-        MainFrm->m22Click();
-    }
     static QStringList playerHints()
     {
         return {ViewTxtFrm->m11->hint(), ViewTxtFrm->m22->hint(), ViewTxtFrm->m33->hint()};
@@ -323,6 +319,29 @@ TEST_F(Hints, TheLaunchersHintsReplaceTheCoursesForTheRestOfTheRun)
     EXPECT_EQ(WorkTxtFrm->caa->hint(), "Begin unit");
     EXPECT_EQ(WorkTxtFrm->m11->hint(), "Go");
     EXPECT_EQ(shown.size(), 7);
+}
+
+// The learner leaves each window with the pointer on its Exit button: the
+// window opens for the next lesson with no button lit, wherever the pointer
+// is then.
+using NextLesson = CourseRun;
+
+TEST_F(NextLesson, OpensItsWindowWithNoButtonLit)
+{
+    inWindow = [](platform::Form& shownWindow) {
+        auto& window = static_cast<platform::BandedForm&>(shownWindow);
+        for (const platform::Picture* hover : window.hoverPictures())
+            EXPECT_TRUE(hover->isHidden());
+        EXPECT_TRUE(WorkTxtFrm->ca->isHidden());
+        window.hoverButton(4);
+        WorkTxtFrm->ca->show();
+        window.close();
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (const char* kind : {"1", "2", "5", "9"})
+            runFirstOfKind(QString::fromLatin1(kind));
+    }
+    EXPECT_EQ(shown.size(), 8);
 }
 
 } // namespace
