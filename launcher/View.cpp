@@ -8,6 +8,7 @@ TViewFrm::TViewFrm()
     : BandedForm(ButtonBand::Bottom, 1)
 {
     setObjectName(QStringLiteral("ViewFrm"));
+    setBottomBandSize(0, 89);
     Browser = new platform::HtmlView(centre());
     auto* layout = new QVBoxLayout(centre());
     layout->setContentsMargins(0, 0, 0, 0);

@@ -28,9 +28,9 @@ void prepareAtPhraseOne(const QString& sound)
     workshop->TrackBar1->setMax(workshop->marks.count() - 1);
     workshop->MediaPlayer1->setFileName(sound);
     workshop->MediaPlayer1->open();
-    // The window's width is its outer width, the size the window was given.
+    // The window's width with its frame, as the layout gives it.
     const int sides = workshop->Image1->width() + workshop->Image2->width();
-    workshop->CppWebBrowser1->setFixedWidth((workshop->width() - sides - 6) / 2);
+    workshop->CppWebBrowser1->setFixedWidth((workshop->outerWidth() - sides - 6) / 2);
     workshop->leftHighlighted = 0;
     workshop->rightHighlighted = 0;
     workshop->paused = 0;

@@ -25,7 +25,8 @@ std::optional<int> parseInteger(const QString& text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && text[i] == u' ')
+    // Blanks are spaces and tabs, as in the tree file's indentation.
+    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
         ++i;
     bool negative = false;
     if (i < n && (text[i] == u'-' || text[i] == u'+')) {

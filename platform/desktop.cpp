@@ -52,6 +52,12 @@ void QtDesktop::showMessage(const QString& title, const QString& text)
     QMessageBox::information(QApplication::activeWindow(), title, text);
 }
 
+void QtDesktop::showOwnerlessMessage(const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+    box.exec();
+}
+
 std::optional<QString> QtDesktop::askSaveFileName(const SaveRequest& request)
 {
     QFileDialog dialog(QApplication::activeWindow());

@@ -23,8 +23,10 @@ public:
 
     // The standard error box: the message, an error icon and OK.
     virtual void showError(const QString& caption, const QString& message) = 0;
-    // A plain message box with an OK button.
+    // A plain message box with an OK button, over the active window.
     virtual void showMessage(const QString& title, const QString& text) = 0;
+    // A message box with an OK button, no icon and no owner window.
+    virtual void showOwnerlessMessage(const QString& title, const QString& text) = 0;
     // The chosen file name, or nothing when the learner cancels.
     virtual std::optional<QString> askSaveFileName(const SaveRequest& request) = 0;
     // Opens a document with the desktop's default application; the result
@@ -43,6 +45,7 @@ class QtDesktop final : public Desktop {
 public:
     void showError(const QString& caption, const QString& message) override;
     void showMessage(const QString& title, const QString& text) override;
+    void showOwnerlessMessage(const QString& title, const QString& text) override;
     std::optional<QString> askSaveFileName(const SaveRequest& request) override;
     void shellOpen(const QString& path) override;
     std::optional<QString> askFolder(const QString& title, const QString& startFolder) override;

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QScopedValueRollback>
 
 namespace platform {
 
@@ -98,19 +99,31 @@ void TreeView::showImage(QTreeWidgetItem* node)
     node->setIcon(0, image >= 0 && image < m_icons.size() ? m_icons[image] : QIcon());
 }
 
+void TreeView::selectNode(QTreeWidgetItem* node)
+{
+    const QScopedValueRollback byProgram(m_selectingByProgram, true);
+    setCurrentItem(node);
+}
+
 void TreeView::selectionMoved(QTreeWidgetItem* current, QTreeWidgetItem* previous)
 {
-    if (previous) {
+    if (previous)
         showImage(previous);
-        if (!isAncestor(previous, current)) {
-            for (QTreeWidgetItem* p = previous; p && p != current && !isAncestor(p, current); p = p->parent())
-                p->setExpanded(false);
-        }
-    }
-    if (current) {
+    if (current)
         showImage(current);
-        current->setExpanded(true);
+    if (!m_selectingByProgram)
+        expandSelectedBranch(current, previous);
+}
+
+// Single expand: the branch left is folded up to the common ancestor.
+void TreeView::expandSelectedBranch(QTreeWidgetItem* current, QTreeWidgetItem* previous)
+{
+    if (previous && !isAncestor(previous, current)) {
+        for (QTreeWidgetItem* p = previous; p && p != current && !isAncestor(p, current); p = p->parent())
+            p->setExpanded(false);
     }
+    if (current)
+        current->setExpanded(true);
 }
 
 void TreeView::mouseMoveEvent(QMouseEvent* event)

@@ -8,9 +8,10 @@ namespace platform {
 
 // The lesson tree. Each node remembers its absolute index (its place in the
 // depth-first order, which is the order nodes are added in) and its normal
-// image; the selected node shows image 0 of the image list. Selecting a node
-// expands it and collapses the branch selected before, unless that is an
-// ancestor of the new one.
+// image; the selected node shows image 0 of the image list. The learner's
+// selecting a node expands it and collapses the branch selected before,
+// unless that is an ancestor of the new one; a selection by the program
+// expands and collapses nothing.
 class TreeView : public QTreeWidget {
     Q_OBJECT
 public:
@@ -29,7 +30,7 @@ public:
     static int level(const QTreeWidgetItem* node);
 
     QTreeWidgetItem* selectedNode() const { return currentItem(); }
-    void selectNode(QTreeWidgetItem* node) { setCurrentItem(node); }
+    void selectNode(QTreeWidgetItem* node);
 
     int normalImage(const QTreeWidgetItem* node) const;
     void setNormalImage(QTreeWidgetItem* node, int image);
@@ -49,10 +50,12 @@ protected:
 
 private:
     void selectionMoved(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    void expandSelectedBranch(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void showImage(QTreeWidgetItem* node);
 
     QList<QIcon> m_icons;
     QList<QTreeWidgetItem*> m_nodes;
+    bool m_selectingByProgram = false;
 };
 
 } // namespace platform

@@ -76,9 +76,12 @@ void TViewTxtFrm::Timer1Timer()
         followSound();
     } catch (const std::exception& error) {
         // The tick reports its own errors: the players keep running and the
-        // highlight stays where it was, only the tick stops.
-        platform::Desktop::current().showMessage(QStringLiteral("Error!"), QString::fromUtf8(error.what()));
+        // highlight stays where it was, only the tick stops. It stops before
+        // the box, whose loop would otherwise run a failing tick, and open a
+        // box, four times a second.
         Timer1->setEnabled(false);
+        platform::Desktop::current().showOwnerlessMessage(QStringLiteral("Error!"),
+                                                          QString::fromUtf8(error.what()));
     }
 }
 
@@ -161,7 +164,10 @@ void TViewTxtFrm::TrackBar1Change()
     lastSelectedPhrase = currentPhrase;
     revealPhrase(pageDocument, currentPhrase);
     highlightPhrase(pageDocument, currentPhrase);
-    MediaPlayer1->setPosition(positionMs);
+    // A recording is never sought: a seek would end it, and Stop while
+    // paused (which moves the track bar back to 0) keeps it going.
+    if (recordingMode == 0)
+        MediaPlayer1->setPosition(positionMs);
 }
 
 void TViewTxtFrm::Timer2Timer()

@@ -2,6 +2,8 @@
 
 #include "Main.h"
 
+#include "platform/application.h"
+
 #include <QVBoxLayout>
 
 TIntroFrm* IntroFrm = nullptr;
@@ -9,7 +11,7 @@ TIntroFrm* IntroFrm = nullptr;
 TIntroFrm::TIntroFrm()
 {
     setObjectName(QStringLiteral("IntroFrm"));
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setFrame(Frame::None);
     Image1 = new platform::Picture(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -25,11 +27,17 @@ TIntroFrm::TIntroFrm()
 void TIntroFrm::FormShow()
 {
     centreOnScreen();
-    // The countdown runs whether or not the sound opens.
+    try {
+        MediaPlayer1->setFileName(MainFrm->courseRoot + QStringLiteral("\\data\\intro.wav"));
+        MediaPlayer1->open();
+        MediaPlayer1->play();
+    } catch (const std::exception& error) {
+        // Reported here, before the countdown starts: the seconds the box
+        // stays open are not the screen's.
+        platform::Application::showError(error);
+    }
+    // The countdown runs whether or not the sound opened.
     Timer1->setEnabled(true);
-    MediaPlayer1->setFileName(MainFrm->courseRoot + QStringLiteral("\\data\\intro.wav"));
-    MediaPlayer1->open();
-    MediaPlayer1->play();
 }
 
 void TIntroFrm::Timer1Timer()

@@ -22,10 +22,12 @@ void placeButton(platform::BandedForm* window, int button, const QRect& rect)
 void applyWindowSizes(const LayoutFile& layout)
 {
     platform::BandedForm* const windows[] = {MainFrm, ViewFrm, MultiFrm, frmSort, ViewTxtFrm, WorkTxtFrm};
+    const int width = layout.value(0) + 6;
     for (platform::BandedForm* window : windows)
-        window->setSize(layout.value(0) + 6, layout.value(1));
-    WorkTxtFrm->CppWebBrowser1->setFixedWidth(WorkTxtFrm->width() / 2 - 6);
-    IntroFrm->setSize(layout.value(50), layout.value(51));
+        window->setOuterSize(width, layout.value(1));
+    // The workshop's left page: half the window, frame included, less 6.
+    WorkTxtFrm->CppWebBrowser1->setFixedWidth(width / 2 - 6);
+    IntroFrm->setOuterSize(layout.value(50), layout.value(51));
 }
 
 void applyButtonRects(const LayoutFile& layout)

@@ -47,9 +47,7 @@ TfrmSort::TfrmSort()
     : BandedForm(ButtonBand::Bottom, 5)
 {
     setObjectName(QStringLiteral("frmSort"));
-    // The learner may make the window larger to see long lists whole.
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, false);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    setFrame(Frame::Sizeable);
     Timer1 = new platform::Timer(1000, this);
     Panel3 = centre();
     // Created in their order on screen, which is also the order of Tab.
@@ -213,12 +211,9 @@ void TfrmSort::m55Click()
     close();
 }
 
-// The window keeps the size the learner gave it; the start-up size is only
-// where it begins. The pool has the keyboard from the start.
+// The pool has the keyboard from the start.
 void TfrmSort::FormShow()
 {
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setSizeGripEnabled(true);
     ListBox1->setFocus();
 }

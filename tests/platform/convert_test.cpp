@@ -41,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                       IntegerCase{"1.5", std::nullopt}, IntegerCase{"abc", std::nullopt},
                       IntegerCase{"2147483648", std::nullopt}, IntegerCase{"$", std::nullopt},
                       IntegerCase{"0x", std::nullopt}, IntegerCase{"- 1", std::nullopt},
-                      IntegerCase{"\t1", std::nullopt}, IntegerCase{"$FFFFFFFFF", std::nullopt}));
+                      IntegerCase{"\t1", 1}, IntegerCase{" \t 7", 7}, IntegerCase{"1\t", std::nullopt},
+                      IntegerCase{"-\t1", std::nullopt}, IntegerCase{"$FFFFFFFFF", std::nullopt}));
 
 struct BooleanCase {
     const char* text;

@@ -3,6 +3,9 @@
 #include "platform/timer.h"
 #include "platform/trackbar.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 #include "support/fakedesktop.h"
 
 #include <gtest/gtest.h>
@@ -57,4 +60,55 @@ TEST(Form, AWindowWhoseCloseHandlerFailsStillClosesAndShowsTheError)
     EXPECT_FALSE(window.isVisible());
     ASSERT_EQ(desktop.errors.size(), 1u);
     EXPECT_EQ(desktop.errors[0].text, "Cannot write file temp.wav.");
+}
+
+namespace {
+
+// A window whose show opens a box: its sound did not open.
+class FailingShow : public platform::Form {
+protected:
+    void FormShow() override { throw platform::Error("Cannot open file intro.wav"); }
+};
+
+// Ends any loop still running when the event loop next gets control; a
+// modal show that returned by itself never lets it fire.
+class StuckLoopGuard {
+public:
+    StuckLoopGuard()
+    {
+        m_timer.setSingleShot(true);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            stuck = true;
+            QCoreApplication::exit();
+        });
+        m_timer.start(0);
+    }
+    bool stuck = false;
+
+private:
+    QTimer m_timer;
+};
+
+} // namespace
+
+TEST(Form, AModalShowReturnsTheResultOfTheCloseThatEndsIt)
+{
+    platform::Form window;
+    QTimer::singleShot(0, &window, [&] { static_cast<QDialog&>(window).done(3); });
+    EXPECT_EQ(window.showModal(), 3);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(Form, AWindowClosedWhileABoxOfItsShowIsUpEndsItsModalShowAtOnce)
+{
+    testsupport::FakeDesktop desktop;
+    FailingShow window;
+    // The window's ticks, run by the box's loop, close it.
+    desktop.whileBoxIsUp = [&] { window.close(); };
+    StuckLoopGuard guard;
+    window.showModal();
+    EXPECT_FALSE(guard.stuck);
+    EXPECT_FALSE(window.isVisible());
+    ASSERT_EQ(desktop.errors.size(), 1u);
+    EXPECT_EQ(desktop.errors[0].text, "Cannot open file intro.wav.");
 }

@@ -52,12 +52,17 @@ const ControlCase controlCases[] = {
     {"ContinueKeepsTheClock", Mode::Recording, "play t t pause w w pause", true, 0, "Pause", Media::Recording, 1, 500},
     {"StartRecordRefusedWhilePaused", Mode::Recording, "pause play", false, 1, "Continue", Media::Stopped, 1, 0},
     {"StopWhilePausedNeitherStopsNorSaves", Mode::Recording, "play t pause stop", false, 1, "Continue", Media::Recording, 1, 0},
+    // Stop moves the track bar from phrase 2 back to 0 with the tick off;
+    // the recording goes on through it and through Continue.
+    {"StopWhilePausedOnPhraseTwoKeepsRecording", Mode::Recording, "play t t t pause stop", false, 1, "Continue", Media::Recording, 1, 1000},
+    {"ContinueAfterStopWhilePausedRecords", Mode::Recording, "play t t t pause stop pause", true, 0, "Pause", Media::Recording, 1, 1000},
     {"StopRecordStopsAndSaves", Mode::Recording, "play t t t stop", false, 0, "Pause", Media::Stopped, 1, 0, any, false, 1},
     {"StartRecordAfterSavedStartsAfresh", Mode::Recording, "play t t t stop play", true, 0, "Pause", Media::Recording, 1, 0, 0, false, 0},
 
     {"AccompaniedStartPlaysTheLessonSound", Mode::Accompanied, "play", true, 0, "Pause", Media::Recording, 1, 0, any, false, 0, Media::Playing, 0},
     {"AccompaniedPausePausesTheLessonSound", Mode::Accompanied, "play t t t pause", false, 1, "Continue", Media::Recording, 2, 750, any, false, 0, Media::Paused, 750},
     {"AccompaniedContinueReplaysThePhrase", Mode::Accompanied, "play t t t pause pause", true, 0, "Pause", Media::Recording, 2, 750, any, false, 0, Media::Playing, 1000},
+    {"AccompaniedContinueAfterStopWhilePausedRecords", Mode::Accompanied, "play t t t pause stop pause", true, 0, "Pause", Media::Recording, 1, 1000, any, false, 0, Media::Playing, 0},
     {"AccompaniedStopStopsBoth", Mode::Accompanied, "play t t t stop", false, 0, "Pause", Media::Stopped, 1, 0, any, false, 1, Media::Stopped, 750},
 };
 

@@ -355,5 +355,63 @@ TEST_F(Launcher, RecordingLessonClosedWithoutRecordingLeavesNoOldMarks)
     EXPECT_EQ(course.read("data/umarks.txt"), "");
 }
 
+TEST_F(Launcher, ClosingAnAccompaniedRecordingStopsTheLessonSound)
+{
+    addLesson(QStringLiteral("11"), QStringLiteral("Read along"));
+    whileShown = [&] {
+        loadPage();
+        player().m11Click();
+        ASSERT_EQ(player().MediaPlayer2->mode(), platform::MediaPlayer::Mode::Playing);
+        closeByExit();
+    };
+    run(0);
+    EXPECT_EQ(player().MediaPlayer2->mode(), platform::MediaPlayer::Mode::Stopped);
+}
+
+// A free recording left by Exit while recording, after its gauge moved.
+class AfterFreeRecording : public Launcher, public ::testing::WithParamInterface<const char*> {
+protected:
+    void leaveFreeRecording()
+    {
+        addLesson(QStringLiteral("8"), QStringLiteral("Free"), QStringLiteral("3"));
+        audio.setInputSignal([](int, double) { return 0.25f; });
+        whileShown = [&] {
+            player().m11Click();
+            for (int tick = 0; tick < 15; ++tick) {
+                audio.advance(100);
+                player().Timer2Timer();
+            }
+            ASSERT_EQ(player().TrackBar1->position(), 2);
+            closeByExit();
+        };
+        run(0);
+        whileShown = nullptr;
+    }
+};
+
+TEST_F(AfterFreeRecording, TheClosedPlayerStopsItsGauge)
+{
+    leaveFreeRecording();
+    // Its allowance would run out later, unseen, with a save dialog.
+    EXPECT_FALSE(player().Timer2->enabled());
+    EXPECT_FALSE(player().Timer1->enabled());
+    EXPECT_TRUE(desktop.saveRequests.empty());
+}
+
+TEST_P(AfterFreeRecording, TheNextLessonLaunches)
+{
+    leaveFreeRecording();
+    addLesson(QString::fromLatin1(GetParam()), QStringLiteral("Next"));
+    // The gauge's position is no phrase of the next lesson.
+    EXPECT_NO_THROW(run(1));
+    EXPECT_EQ(shows, 2);
+    EXPECT_EQ(player().TrackBar1->position(), 0);
+    EXPECT_EQ(player().currentPhrase, 1);
+    EXPECT_TRUE(desktop.errors.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Player, AfterFreeRecording, ::testing::Values("1", "3", "11", "8"),
+                         [](const auto& info) { return "Kind" + std::string(info.param); });
+
 } // namespace
 } // namespace playertest

@@ -54,6 +54,8 @@ TEST_P(TickTest, FollowsTheMarks)
     else
         player().MediaPlayer1->startRecording();
     player().Timer1->setEnabled(true);
+    bool runningWhileBoxIsUp = false;
+    desktop.whileBoxIsUp = [&] { runningWhileBoxIsUp = player().Timer1->enabled(); };
     int at = 0;
     for (int position : c.positions) {
         tickAfter(std::max(position - at, 0));
@@ -69,8 +71,9 @@ TEST_P(TickTest, FollowsTheMarks)
         EXPECT_TRUE(desktop.messages.empty());
     } else {
         ASSERT_EQ(desktop.messages.size(), 1u);
-        EXPECT_EQ(desktop.messages[0].title, "Error!");
-        EXPECT_EQ(desktop.messages[0].text, c.error);
+        EXPECT_EQ(desktop.messages[0], (testsupport::FakeDesktop::Shown{"Error!", c.error, true}));
+        // The tick was off while its box was up.
+        EXPECT_FALSE(runningWhileBoxIsUp);
         // Only the tick stops: the sound plays on.
         EXPECT_EQ(player().MediaPlayer1->mode(), Media::Playing);
     }

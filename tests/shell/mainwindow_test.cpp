@@ -4,7 +4,9 @@
 #include "platform/error.h"
 #include "shell/Main.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
 
 class MainWindow : public CourseFixture {
 protected:
@@ -46,6 +48,36 @@ TEST_F(MainWindow, ATreeClickShowsTheNodesDescription)
         EXPECT_EQ(error.message(), "List index out of bounds (5)");
     }
     EXPECT_EQ(MainFrm->CppWebBrowser1->LocationURL(), descr(MainFrm->descrNames.at(2)));
+}
+
+TEST_F(MainWindow, StartsWithNoNodeExpandedAndTheLearnersMovesExpandOneBranch)
+{
+    platform::TreeView& tree = *MainFrm->TreeView1;
+    const auto expanded = [&] {
+        QList<int> nodes;
+        for (int i = 0; i < tree.nodeCount(); ++i) {
+            if (tree.node(i)->isExpanded() && tree.node(i)->childCount() > 0)
+                nodes.append(i);
+        }
+        return nodes;
+    };
+    const auto keyDown = [&] {
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(&tree, &down);
+    };
+    EXPECT_EQ(tree.selectedNode(), tree.node(0));
+    EXPECT_EQ(expanded(), QList<int>{});
+
+    keyDown(); // past the folded first unit to the second
+    EXPECT_EQ(tree.selectedNode(), tree.node(6));
+    EXPECT_EQ(expanded(), QList<int>{6});
+    keyDown(); // into its lessons: the unit stays open
+    EXPECT_EQ(tree.selectedNode(), tree.node(7));
+    EXPECT_EQ(expanded(), QList<int>{6});
+
+    // The program's own selection leaves the branches as they are.
+    tree.selectNode(tree.node(12));
+    EXPECT_EQ(expanded(), QList<int>{6});
 }
 
 TEST_F(MainWindow, TheFirstNodeKeepsItsRedSquareAfterAnotherIsChosen)

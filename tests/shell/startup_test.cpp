@@ -38,8 +38,18 @@ TEST_F(Startup, LoadsTheWholeCourse)
                              &MainFrm->descrNames, &MainFrm->timeLimits, &MainFrm->windowTitles, &MainFrm->marksNames})
         EXPECT_EQ(list->count(), 19);
 
+    // The layout's 974 + 6 by 700 is the outer size: a dialog frame leaves
+    // 974 by 675 of it, the sorting window's sizeable frame 972 by 673.
     for (platform::BandedForm* window : bandedWindows()) {
-        EXPECT_EQ(window->size(), QSize(980, 700)) << window->objectName().toStdString();
+        const QSize client = window == frmSort ? QSize(972, 673) : QSize(974, 675);
+        EXPECT_EQ(window->size(), client) << window->objectName().toStdString();
+        // The band pictures cover their bands: no grey strip at the right.
+        EXPECT_GE(window->Image3->width(), window->Panel1->width());
+        EXPECT_GE(window->Image4->width(), window->Panel2->width());
+        if (window != frmSort) {
+            EXPECT_EQ(window->Image3->width(), window->Panel1->width());
+            EXPECT_EQ(window->Image4->width(), window->Panel2->width());
+        }
         EXPECT_EQ(window->Panel1->height(), 81);
         EXPECT_EQ(window->Panel2->height(), 84);
         EXPECT_EQ(window->Image1->width(), 49);
@@ -90,6 +100,9 @@ TEST_F(Startup, AFolderWithoutCourseStopsAtTheLayoutFile)
     // Step 2 has already emptied the hints; nothing after step 2 is done.
     EXPECT_EQ(MainFrm->m11->hint(), "");
     EXPECT_EQ(MainFrm->size(), QSize(976, 634));
+    // The other windows keep their design bands too.
+    EXPECT_EQ(ViewFrm->Panel2->height(), 89);
+    EXPECT_EQ(ViewTxtFrm->Panel2->height(), 84);
     EXPECT_FALSE(MainFrm->Image3->hasPicture());
     EXPECT_EQ(MainFrm->TreeView1->nodeCount(), 0);
     EXPECT_TRUE(MainFrm->isVisible());

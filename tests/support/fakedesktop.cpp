@@ -10,6 +10,7 @@ FakeDesktop::FakeDesktop()
         explicit Forward(FakeDesktop* to) : to(to) {}
         void showError(const QString& c, const QString& m) override { to->showError(c, m); }
         void showMessage(const QString& t, const QString& x) override { to->showMessage(t, x); }
+        void showOwnerlessMessage(const QString& t, const QString& x) override { to->showOwnerlessMessage(t, x); }
         std::optional<QString> askSaveFileName(const platform::SaveRequest& r) override { return to->askSaveFileName(r); }
         void shellOpen(const QString& p) override { to->shellOpen(p); }
         std::optional<QString> askFolder(const QString& t, const QString& s) override { return to->askFolder(t, s); }
@@ -26,11 +27,22 @@ FakeDesktop::~FakeDesktop()
 void FakeDesktop::showError(const QString& caption, const QString& message)
 {
     errors.push_back({caption, message});
+    if (whileBoxIsUp)
+        whileBoxIsUp();
 }
 
 void FakeDesktop::showMessage(const QString& title, const QString& text)
 {
     messages.push_back({title, text});
+    if (whileBoxIsUp)
+        whileBoxIsUp();
+}
+
+void FakeDesktop::showOwnerlessMessage(const QString& title, const QString& text)
+{
+    messages.push_back({title, text, true});
+    if (whileBoxIsUp)
+        whileBoxIsUp();
 }
 
 std::optional<QString> FakeDesktop::askSaveFileName(const platform::SaveRequest& request)

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -17,6 +18,8 @@ public:
     struct Shown {
         QString title;
         QString text;
+        // Shown without an owner window.
+        bool ownerless = false;
         bool operator==(const Shown&) const = default;
     };
 
@@ -25,6 +28,7 @@ public:
 
     void showError(const QString& caption, const QString& message) override;
     void showMessage(const QString& title, const QString& text) override;
+    void showOwnerlessMessage(const QString& title, const QString& text) override;
     std::optional<QString> askSaveFileName(const platform::SaveRequest& request) override;
     void shellOpen(const QString& path) override;
     std::optional<QString> askFolder(const QString& title, const QString& startFolder) override;
@@ -33,6 +37,9 @@ public:
     std::vector<Shown> messages;
     std::vector<platform::SaveRequest> saveRequests;
     QStringList opened;
+    // Runs while a box is up, as the box's own loop would run the program's
+    // ticks.
+    std::function<void()> whileBoxIsUp;
     // Answers of the next save dialogs; nothing means cancel.
     std::deque<std::optional<QString>> saveAnswers;
     // The start folders the folder chooser was opened in, and its answers;

@@ -109,8 +109,9 @@ TEST_P(LauncherKinds, PreparesTheWorkshop)
     EXPECT_EQ(shown.sliderEnabled, e.sliderEnabled);
     EXPECT_EQ(shown.sound, root + e.sound);
     EXPECT_TRUE(shown.soundOpen);
-    // The two views share the centre between the side pictures.
-    EXPECT_EQ(shown.leftWidth, (workshop().width() - 49 - 46 - 6) / 2);
+    // The two views share the centre between the side pictures: the design
+    // client width 986 and the 6-pixel frame, less the sides, halved.
+    EXPECT_EQ(shown.leftWidth, (986 + 6 - 49 - 46 - 6) / 2);
     EXPECT_EQ(shown.pauseHint, "Pause");
     EXPECT_EQ(shown.unitHint, "Begin unit");
     EXPECT_TRUE(shown.stepZeroPictures);

@@ -164,7 +164,9 @@ int main(int argc, char** argv)
     });
 
     MainFrm->show();
+    // The learner opens the first unit and clicks its first lesson.
     platform::TreeView& tree = *MainFrm->TreeView1;
+    tree.node(0)->setExpanded(true);
     tree.selectNode(tree.node(1));
     MainFrm->TreeView1Click();
     save(MainFrm, out, "main.png");
