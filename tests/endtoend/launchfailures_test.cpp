@@ -6,9 +6,15 @@
 
 #include "platform/error.h"
 #include "platform/path.h"
+#include "platform/stringlist.h"
+#include "player/learnerfolder.h"
+#include "player/lessonfiles.h"
 #include "player/Viewtxt.h"
 #include "shell/Main.h"
 #include "workshop/Worktxt.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <ostream>
 
@@ -163,6 +169,45 @@ TEST_F(LaunchFailure, AMarksFileWithoutLinesKeepsTheTrackBarsMaximum)
         EXPECT_EQ(ViewTxtFrm->TrackBar1->max(), 7);
         EXPECT_EQ(WorkTxtFrm->TrackBar1->max(), 7);
     }
+}
+
+// The course as on a mounted disc image: the learner's files are kept in a
+// folder of the learner's own, and that is where the launch empties them.
+class ReadOnlyCourseLaunchFailure : public LaunchFailure {
+protected:
+    ReadOnlyCourseLaunchFailure()
+    {
+        m_previousHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+        m_previousProbe = learnerfolder::installWritableProbe(
+            [this](const QString& folder) { return !folder.startsWith(course().root()); });
+    }
+    ~ReadOnlyCourseLaunchFailure() override
+    {
+        learnerfolder::installWritableProbe(std::move(m_previousProbe));
+        qputenv("XDG_DATA_HOME", m_previousHome);
+    }
+
+    QTemporaryDir dataHome;
+
+private:
+    QByteArray m_previousHome;
+    learnerfolder::WritableProbe m_previousProbe;
+};
+
+TEST_F(ReadOnlyCourseLaunchFailure, EmptiesTheLearnersOwnMarks)
+{
+    course().remove(QStringLiteral("data/marks/hello.txt"));
+    select(firstOfKind("3"));
+    EXPECT_THROW(MainFrm->m22Click(), platform::Error);
+    ASSERT_TRUE(lessonfiles::userMarks().startsWith(dataHome.path()));
+    EXPECT_EQ(platform::StringList::load(lessonfiles::userMarks()).count(), 0);
+    QFile recording(lessonfiles::ownRecording());
+    ASSERT_TRUE(recording.open(QIODevice::ReadOnly));
+    EXPECT_EQ(recording.readAll(), course().read(QStringLiteral("data/empty.wav")));
+    // The course's own files are as they were.
+    EXPECT_EQ(course().read(QStringLiteral("data/umarks.txt")), earlierMarks);
+    EXPECT_FALSE(recordingIsTheTemplate());
 }
 
 } // namespace
