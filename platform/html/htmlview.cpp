@@ -2,7 +2,7 @@
 
 #include "dom.h"
 #include "domautomation.h"
-#include "domparser.h"
+#include "frameset.h"
 #include "loadedpage.h"
 #include "pagerenderer.h"
 #include "pagesource.h"
@@ -39,7 +39,8 @@ void HtmlView::Navigate(const QString& path)
 
 void HtmlView::load()
 {
-    const PageSource source = loadPageSource(m_location);
+    ParsedPage shown = shownPage(m_location);
+    const PageSource& source = shown.source;
     // Tearing down a long page takes a while; it is done once the new one is up.
     std::shared_ptr<LoadedPage> previous(m_page.release());
     if (previous)
@@ -48,9 +49,9 @@ void HtmlView::load()
     const QString folder = source.found ? QFileInfo(source.filePath).absolutePath() : QString();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
-    std::shared_ptr<DomDocument> document = parseHtml(source.text);
-    document->setCharset(source.charset);
-    m_page = std::make_unique<LoadedPage>(std::move(document), folder, *this,
+    // The document tells the charset of the page it shows (a frameset's frame).
+    shown.document->setCharset(source.charset);
+    m_page = std::make_unique<LoadedPage>(std::move(shown.document), folder, *this,
                                           [this](const QString& path) { Navigate(path); });
     emit DocumentComplete();
     // Built after what the windows do on completion (their class writes then
@@ -81,6 +82,22 @@ QRect HtmlView::elementBox(const QString& id) const
         return {};
     const DomNode* element = m_page->document()->elementById(id);
     return element ? m_page->renderer().elementBox(*element) : QRect();
+}
+
+QString HtmlView::styleOf(const QString& id, const char* property) const
+{
+    if (!m_page)
+        return {};
+    const DomNode* element = m_page->document()->elementById(id);
+    return element ? m_page->renderer().styleOf(*element, property) : QString();
+}
+
+QFont HtmlView::fontOf(const QString& id) const
+{
+    if (!m_page)
+        return {};
+    const DomNode* element = m_page->document()->elementById(id);
+    return element ? m_page->renderer().fontOf(*element) : QFont();
 }
 
 int HtmlView::scrollPosition() const

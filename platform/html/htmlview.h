@@ -3,6 +3,7 @@
 #include "variant.h"
 
 #include <QAbstractScrollArea>
+#include <QFont>
 #include <QRect>
 
 #include <memory>
@@ -35,6 +36,12 @@ public:
     // The border box of the first element with this id, in page
     // coordinates; empty when there is none or it is not shown.
     QRect elementBox(const QString& id) const;
+    // The value the page's style gives a CSS property of the first element
+    // with this id (inherited properties from its ancestors); empty when
+    // none does or there is no such element.
+    QString styleOf(const QString& id, const char* property) const;
+    // The font the element's text is drawn in.
+    QFont fontOf(const QString& id) const;
     // The page row shown at the top of the viewport.
     int scrollPosition() const;
 

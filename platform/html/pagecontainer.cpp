@@ -2,6 +2,7 @@
 
 #include "charset.h"
 #include "pagesource.h"
+#include "legacyelements.h"
 
 #include "../path.h"
 
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStringDecoder>
@@ -56,7 +58,7 @@ std::map<FontKey, std::unique_ptr<FontHandle>>& sharedFonts()
     return *fonts;
 }
 
-FontHandle& fontOf(litehtml::uint_ptr handle)
+FontHandle& handleOf(litehtml::uint_ptr handle)
 {
     return *reinterpret_cast<FontHandle*>(handle);
 }
@@ -71,7 +73,38 @@ QRect toQRect(const litehtml::position& pos)
     return QRect(pos.x, pos.y, pos.width, pos.height);
 }
 
-// "Arial, 'Times New Roman', serif" as a list of families.
+// The families pages of Windows days name, by the installed face with the
+// same metrics or, failing that, the closest look. The generic families are
+// what the browsers of those days took for them.
+QString installedFace(const QString& family)
+{
+    static const QHash<QString, QString> faces = {
+        {QStringLiteral("arial"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("helvetica"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("ms sans serif"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("microsoft sans serif"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("sans-serif"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("arial narrow"), QStringLiteral("Liberation Sans Narrow")},
+        {QStringLiteral("times new roman"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("times"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("ms serif"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("serif"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("courier new"), QStringLiteral("Liberation Mono")},
+        {QStringLiteral("courier"), QStringLiteral("Liberation Mono")},
+        {QStringLiteral("monospace"), QStringLiteral("Liberation Mono")},
+        {QStringLiteral("verdana"), QStringLiteral("DejaVu Sans")},
+        {QStringLiteral("trebuchet ms"), QStringLiteral("DejaVu Sans")},
+        {QStringLiteral("lucida sans unicode"), QStringLiteral("DejaVu Sans")},
+        {QStringLiteral("tahoma"), QStringLiteral("DejaVu Sans Condensed")},
+        {QStringLiteral("georgia"), QStringLiteral("DejaVu Serif")},
+        {QStringLiteral("lucida console"), QStringLiteral("DejaVu Sans Mono")},
+    };
+    return faces.value(family.toLower(), family);
+}
+
+// "Arial, 'Times New Roman', serif" as a list of installed families. Nothing
+// is added after the page's own: a name no face carries is resolved by
+// fontconfig's aliases, not replaced by a serif face.
 QStringList families(const char* faceName)
 {
     QStringList list;
@@ -79,16 +112,11 @@ QStringList families(const char* faceName)
         family = family.trimmed();
         if (family.size() >= 2 && (family.startsWith(u'"') || family.startsWith(u'\'')))
             family = family.mid(1, family.size() - 2);
-        if (family.compare(QLatin1String("sans-serif"), Qt::CaseInsensitive) == 0)
-            family = QStringLiteral("DejaVu Sans");
-        else if (family.compare(QLatin1String("serif"), Qt::CaseInsensitive) == 0)
-            family = QStringLiteral("DejaVu Serif");
-        else if (family.compare(QLatin1String("monospace"), Qt::CaseInsensitive) == 0)
-            family = QStringLiteral("DejaVu Sans Mono");
         if (!family.isEmpty())
-            list.append(family);
+            list.append(installedFace(family));
     }
-    list.append(QStringLiteral("DejaVu Serif"));
+    if (list.isEmpty())
+        list.append(installedFace(QStringLiteral("serif")));
     return list;
 }
 
@@ -167,6 +195,11 @@ litehtml::uint_ptr PageContainer::create_font(const litehtml::tchar_t* faceName,
     return reinterpret_cast<litehtml::uint_ptr>(handle.get());
 }
 
+QFont PageContainer::fontOf(litehtml::uint_ptr handle)
+{
+    return handle ? handleOf(handle).font : QFont();
+}
+
 void PageContainer::delete_font(litehtml::uint_ptr)
 {
     // Shared fonts live as long as the program.
@@ -174,7 +207,7 @@ void PageContainer::delete_font(litehtml::uint_ptr)
 
 int PageContainer::text_width(const litehtml::tchar_t* text, litehtml::uint_ptr hFont)
 {
-    FontHandle& font = fontOf(hFont);
+    FontHandle& font = handleOf(hFont);
     if (font.widths.size() >= maximumWidthsPerFont)
         font.widths.clear();
     const auto [entry, added] = font.widths.try_emplace(text, 0);
@@ -187,7 +220,7 @@ void PageContainer::draw_text(litehtml::uint_ptr hdc, const litehtml::tchar_t* t
                               litehtml::web_color color, const litehtml::position& pos)
 {
     QPainter* painter = painterOf(hdc);
-    const FontHandle& font = fontOf(hFont);
+    const FontHandle& font = handleOf(hFont);
     painter->setFont(font.font);
     painter->setPen(toQColor(color));
     painter->drawText(QPointF(pos.x, pos.y + std::ceil(font.metrics.ascent())), QString::fromUtf8(text));
@@ -238,7 +271,7 @@ void PageContainer::draw_list_marker(litehtml::uint_ptr hdc, const litehtml::lis
     default:
         // Numbered markers: the layout engine leaves the text to us.
         if (marker.font) {
-            const FontHandle& font = fontOf(marker.font);
+            const FontHandle& font = handleOf(marker.font);
             painter->setFont(font.font);
             painter->setPen(color);
             const QString number = QString::number(marker.index) + u'.';
@@ -259,6 +292,18 @@ const QImage* PageContainer::image(const char* src, const char* baseurl)
     if (found == m_images.end())
         found = m_images.insert(path, QImage(path));
     return &found.value();
+}
+
+const QImage& PageContainer::scaledImage(const QImage& picture, const char* src, const char* baseurl, const QSize& size)
+{
+    const QString key = QStringLiteral("%1x%2 %3")
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(resolve(QString::fromUtf8(src), QString::fromUtf8(baseurl ? baseurl : "")));
+    auto found = m_scaled.find(key);
+    if (found == m_scaled.end())
+        found = m_scaled.insert(key, picture.scaled(size));
+    return found.value();
 }
 
 void PageContainer::load_image(const litehtml::tchar_t* src, const litehtml::tchar_t* baseurl, bool)
@@ -294,7 +339,7 @@ void PageContainer::draw_background(litehtml::uint_ptr hdc, const litehtml::back
     if (picture && !picture->isNull()) {
         const QSize size(bg.image_size.width > 0 ? bg.image_size.width : picture->width(),
                          bg.image_size.height > 0 ? bg.image_size.height : picture->height());
-        const QImage scaled = size == picture->size() ? *picture : picture->scaled(size);
+        const QImage& scaled = size == picture->size() ? *picture : scaledImage(*picture, bg.image.c_str(), bg.baseurl.c_str(), size);
         const QPoint origin(bg.position_x, bg.position_y);
         const QRect area = clip;
         int left = origin.x(), top = origin.y();
@@ -409,11 +454,12 @@ void PageContainer::get_client_rect(litehtml::position& client) const
     client = litehtml::position(0, 0, size.width(), size.height());
 }
 
-std::shared_ptr<litehtml::element> PageContainer::create_element(const litehtml::tchar_t*, const litehtml::string_map&,
-                                                                 const std::shared_ptr<litehtml::document>&)
+std::shared_ptr<litehtml::element> PageContainer::create_element(const litehtml::tchar_t* tag_name,
+                                                                 const litehtml::string_map&,
+                                                                 const std::shared_ptr<litehtml::document>& doc)
 {
     // Form controls are ordinary boxes sized for the widgets laid over them.
-    return nullptr;
+    return createLegacyElement(tag_name, doc);
 }
 
 void PageContainer::get_media_features(litehtml::media_features& media) const

@@ -27,6 +27,9 @@ public:
     PageContainer(PageContainerHost host, QString pageFolder);
     ~PageContainer();
 
+    // The font behind a handle create_font gave.
+    static QFont fontOf(litehtml::uint_ptr handle);
+
     // The painter used while the document draws.
     void setPainter(QPainter* painter) { m_painter = painter; }
 
@@ -71,12 +74,15 @@ public:
 
 private:
     const QImage* image(const char* src, const char* baseurl);
+    // A picture drawn at another size than its own is scaled once a size.
+    const QImage& scaledImage(const QImage& picture, const char* src, const char* baseurl, const QSize& size);
 
     PageContainerHost m_host;
     QString m_pageFolder;
     QString m_baseFolder;
     QPainter* m_painter = nullptr;
     QHash<QString, QImage> m_images; // by resolved path; a null image when it failed to load
+    QHash<QString, QImage> m_scaled; // by size and resolved path
 };
 
 } // namespace platform

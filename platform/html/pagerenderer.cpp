@@ -1,7 +1,9 @@
 #include "pagerenderer.h"
 
+#include "blockrelayout.h"
 #include "domserializer.h"
 #include "formcontrols.h"
+#include "imagemap.h"
 #include "pagecontainer.h"
 #include "restyle.h"
 #include "useragentstyle.h"
@@ -103,6 +105,60 @@ struct PageRenderer::State {
         const QString path = container.resolve(trimmed);
         if (!path.isEmpty())
             navigate(path);
+    }
+
+    // The page's element at a point of the page.
+    DomNode* nodeAt(const QPoint& pagePos, const QPoint& viewportPos) const
+    {
+        if (!html->root())
+            return nullptr;
+        for (litehtml::element::ptr e = html->root()->get_element_by_point(pagePos.x(), pagePos.y(), viewportPos.x(),
+                                                                          viewportPos.y());
+             e; e = e->parent()) {
+            if (const char* index = e->get_attr(renderIndexAttribute)) {
+                const int i = std::atoi(index);
+                return i >= 0 && i < int(document->elements().size()) ? document->elements()[size_t(i)] : nullptr;
+            }
+        }
+        return nullptr;
+    }
+
+    // A click on a label's text clicks its check box or radio button: the
+    // one named by `for`, else the one inside it.
+    void clickLabel(DomNode& clicked)
+    {
+        for (DomNode* n = &clicked; n; n = n->parent) {
+            if (!n->is("label"))
+                continue;
+            DomNode* control = nullptr;
+            if (const QString* id = n->attribute(QStringLiteral("for")))
+                control = document->elementById(*id);
+            for (DomNode* inside : document->elementsByTag(QStringLiteral("*"), n)) {
+                if (control)
+                    break;
+                if (inside->controlKind() != ControlKind::None)
+                    control = inside;
+            }
+            if (control
+                && (control->controlKind() == ControlKind::Radio || control->controlKind() == ControlKind::Checkbox))
+                document->click(*control);
+            return;
+        }
+    }
+
+    // A click on an image with a map follows the area under it.
+    bool followArea(const DomNode& clicked, const QPoint& pagePos)
+    {
+        const litehtml::element::ptr image = clicked.is("img") ? rendered(clicked) : nullptr;
+        if (!image)
+            return false;
+        const litehtml::position content = image->get_placement();
+        const DomNode* area = areaAt(*document, clicked, pagePos - QPoint(content.x, content.y));
+        if (!area)
+            return false;
+        if (const QString* href = area->attribute(QStringLiteral("href")))
+            linkClicked(*href);
+        return true;
     }
 
     litehtml::element::ptr rendered(const DomNode& node) const
@@ -330,6 +386,19 @@ QRect PageRenderer::elementBox(const DomNode& element) const
     return m->box(element);
 }
 
+QString PageRenderer::styleOf(const DomNode& element, const char* property) const
+{
+    const litehtml::element::ptr rendered = m->rendered(element);
+    const char* value = rendered ? rendered->get_style_property(property, true) : nullptr;
+    return QString::fromUtf8(value ? value : "");
+}
+
+QFont PageRenderer::fontOf(const DomNode& element) const
+{
+    const litehtml::element::ptr rendered = m->rendered(element);
+    return rendered ? PageContainer::fontOf(rendered->get_font()) : QFont();
+}
+
 bool PageRenderer::mouseMove(const QPoint& pos)
 {
     const QPoint offset = m->pageOffset();
@@ -349,6 +418,8 @@ void PageRenderer::mouseUp(const QPoint& pos)
     const QPoint offset = m->pageOffset();
     litehtml::position::vector redraw;
     m->html->on_lbutton_up(pos.x() + offset.x(), pos.y() + offset.y(), pos.x(), pos.y(), redraw);
+    if (DomNode* clicked = m->nodeAt(pos + offset, pos); clicked && !m->followArea(*clicked, pos + offset))
+        m->clickLabel(*clicked);
 }
 
 void PageRenderer::mouseLeave()
@@ -362,15 +433,31 @@ void PageRenderer::classChanged(DomNode& element)
     const litehtml::element::ptr rendered = m->rendered(element);
     if (!rendered)
         return;
-    rendered->set_attr("class", element.attributeOr(QStringLiteral("class")).toUtf8().constData());
-    if (restyleSubtree(rendered, m->styleSheets())) {
+    const char* former = rendered->get_attr("class");
+    const std::string formerClass = former ? former : "";
+    const std::string newClass = element.attributeOr(QStringLiteral("class")).toStdString();
+    rendered->set_attr("class", newClass.c_str());
+    if (!restyleSubtree(rendered, m->styleSheets())) {
+        // Only colours and backgrounds changed: repaint the element's area.
+        const QRect area = m->box(element);
+        if (!area.isNull())
+            m->view.viewport()->update(area.translated(-m->pageOffset()).adjusted(-4, -4, 4, 4));
+        return;
+    }
+    // Words moved: the block holding them is laid out again on its own
+    // when it keeps its size, else the whole page.
+    BlockRelayout block(rendered);
+    const bool inPlace = block.possible() && block.relayout([&](bool formerStyle) {
+        rendered->set_attr("class", (formerStyle ? formerClass : newClass).c_str());
+        restyleSubtree(rendered, m->styleSheets());
+    });
+    if (!inPlace) {
         layout();
         return;
     }
-    // Only colours and backgrounds changed: repaint the element's area.
-    const QRect area = m->box(element);
-    if (!area.isNull())
-        m->view.viewport()->update(area.translated(-m->pageOffset()).adjusted(-4, -4, 4, 4));
+    placeControls();
+    const litehtml::position area = block.area();
+    m->view.viewport()->update(toQRect(area).translated(-m->pageOffset()).adjusted(-4, -4, 4, 4));
 }
 
 void PageRenderer::formStateChanged(DomNode& element)

@@ -2,6 +2,7 @@
 
 #include "dom.h"
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -35,6 +36,8 @@ public:
     void hide();
 
     QRect elementBox(const DomNode& element) const;
+    QString styleOf(const DomNode& element, const char* property) const;
+    QFont fontOf(const DomNode& element) const;
     bool mouseMove(const QPoint& viewportPos);
     void mouseDown(const QPoint& viewportPos);
     void mouseUp(const QPoint& viewportPos);

@@ -1,5 +1,7 @@
 #include "restyle.h"
 
+#include "legacyelements.h"
+
 namespace platform {
 
 namespace {
@@ -80,8 +82,12 @@ bool restyleSubtree(const litehtml::element::ptr& element, const std::vector<con
 
     forgetMatchedRules(*element);
     element->refresh_styles(); // with no rules kept, this clears the computed styles
-    for (const litehtml::css* sheet : sheets)
-        element->apply_stylesheet(*sheet);
+    for (size_t i = 0; i < sheets.size(); ++i) {
+        element->apply_stylesheet(*sheets[i]);
+        // Attribute hints rank above the view's own sheet, below the page's.
+        if (i == 0)
+            applyPresentationalHints(*element);
+    }
     element->parse_styles();
 
     std::vector<LayoutInputs> after;

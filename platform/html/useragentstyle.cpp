@@ -6,7 +6,7 @@ const char* userAgentStyleSheet()
 {
     return R"css(
 html { display: block; }
-head, style, script, title, meta, link, base, noscript, template, option, datalist { display: none; }
+head, style, script, title, meta, link, base, noscript, noframes, template, option, datalist, map, area { display: none; }
 body { display: block; margin: 8px; }
 address, article, aside, blockquote, center, dd, details, dir, div, dl, dt, fieldset, figcaption, figure,
 footer, form, header, hr, legend, main, menu, nav, ol, p, pre, section, summary, ul, h1, h2, h3, h4, h5, h6 {
@@ -32,10 +32,10 @@ b, strong, th { font-weight: bold; }
 i, em, cite, var, dfn, address { font-style: italic; }
 u, ins { text-decoration: underline; }
 s, strike, del { text-decoration: line-through; }
-big { font-size: larger; }
-small, sub, sup { font-size: smaller; }
-sub { vertical-align: sub; }
-sup { vertical-align: super; }
+big { font-size: 1.17em; }
+small, sub, sup { font-size: 0.83em; }
+sub { position: relative; top: 0.3em; }
+sup { position: relative; top: -0.4em; }
 tt, code, kbd, samp, pre { font-family: monospace; }
 pre { white-space: pre; }
 center { text-align: center; }
@@ -43,8 +43,6 @@ a:link { color: #0000ee; text-decoration: underline; cursor: pointer; }
 a[href] { color: #0000ee; text-decoration: underline; cursor: pointer; }
 img { display: inline-block; }
 table { display: table; border-collapse: separate; border-spacing: 2px; }
-table[border] td, table[border] th { border: 1px inset #808080; }
-table[border] { border: 1px outset #808080; }
 thead { display: table-header-group; vertical-align: middle; }
 tbody { display: table-row-group; vertical-align: middle; }
 tfoot { display: table-footer-group; vertical-align: middle; }
@@ -55,7 +53,6 @@ caption { display: table-caption; text-align: center; }
 col { display: table-column; }
 colgroup { display: table-column-group; }
 input, select, textarea, button { display: inline-block; }
-input[type="hidden"] { display: none; }
 br { display: block; }
 )css";
 }

@@ -11,6 +11,8 @@
 
 namespace {
 
+using htmltest::pixelsOf;
+
 const QColor highlight(0xff, 0xe0, 0x8a);
 
 QByteArray lessonPage(int phrases)
@@ -31,19 +33,6 @@ QImage grabViewport(platform::HtmlView& view)
 {
     QCoreApplication::processEvents();
     return view.viewport()->grab().toImage();
-}
-
-// How many pixels of the box, in viewport coordinates, have this colour.
-int pixelsOf(const QImage& image, const QRect& box, const QColor& colour)
-{
-    int count = 0;
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        for (int x = box.left(); x <= box.right(); ++x) {
-            if (image.rect().contains(x, y) && image.pixelColor(x, y) == colour)
-                ++count;
-        }
-    }
-    return count;
 }
 
 QRect onScreen(const platform::HtmlView& view, const QString& id)
@@ -106,6 +95,75 @@ TEST(Rendering, AClassChangeRepaintsItsPhraseAndRelaysOutWhenSizesChange)
     page.document.get("all").get("t2").set("className", "big");
     EXPECT_GT(onScreen(page.view, "t2").height(), t2.height());
     EXPECT_GT(onScreen(page.view, "t3").top(), t3.top()) << "a bigger font pushes the next line down";
+}
+
+// A bold highlight moves words within its block only; the page is laid
+// out again where the block's height changes, and back when it changes back.
+TEST(Rendering, ABoldHighlightMovesWhatFollowsOnlyWhenItsBlockGrows)
+{
+    htmltest::PageFixture page(R"(<html><head><style>
+body { font-size: 16px; }
+.instext { font-weight: bold; background-color: #ffe08a; }
+.big { font-size: 40px; }
+</style></head><body><table width="400" cellspacing="0">
+<tr><td width="200">A left cell long enough to take three lines here</td><td><span id="t1" class="text">Short</span></td></tr>
+<tr><td>Second</td><td><span id="t2" class="text">Phrase two</span></td></tr>
+<tr><td>Third</td><td><span id="t3" class="text">Phrase three</span></td></tr>
+</table><p><span id="t4" class="text">A paragraph phrase</span></p><p id="after">After</p></body></html>)");
+    page.view.show();
+    QCoreApplication::processEvents();
+    const platform::Variant all = page.document.get("all");
+    const QRect t1 = page.view.elementBox("t1"), t2 = page.view.elementBox("t2"), t3 = page.view.elementBox("t3");
+    const QRect t4 = page.view.elementBox("t4"), after = page.view.elementBox("after");
+
+    all.get("t1").set("className", "instext"); // in a cell stretched by its row
+    all.get("t2").set("className", "instext");
+    all.get("t4").set("className", "instext");
+    EXPECT_EQ(page.view.fontOf("t2").weight(), QFont::Bold);
+    EXPECT_GT(page.view.elementBox("t2").width(), t2.width());
+    EXPECT_EQ(page.view.elementBox("t1").top(), t1.top()) << "kept in the middle of its row";
+    EXPECT_EQ(page.view.elementBox("t3"), t3);
+    EXPECT_EQ(page.view.elementBox("after"), after);
+    EXPECT_GT(pixelsOf(grabViewport(page.view), page.view.elementBox("t2"), highlight), 0);
+    const QRect boldT1 = page.view.elementBox("t1"), boldT2 = page.view.elementBox("t2");
+    const QRect boldT4 = page.view.elementBox("t4");
+    page.view.resize(600, 480); // laid out whole, as a reference
+    page.view.resize(640, 480);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(page.view.elementBox("t1"), boldT1);
+    EXPECT_EQ(page.view.elementBox("t2"), boldT2);
+    EXPECT_EQ(page.view.elementBox("t4"), boldT4);
+
+    all.get("t2").set("className", "big");
+    EXPECT_GT(page.view.elementBox("t3").top(), t3.top());
+    EXPECT_GT(page.view.elementBox("after").top(), after.top());
+    all.get("t2").set("className", "text");
+    all.get("t1").set("className", "text");
+    all.get("t4").set("className", "text");
+    EXPECT_EQ(page.view.elementBox("t1"), t1);
+    EXPECT_EQ(page.view.elementBox("t2"), t2);
+    EXPECT_EQ(page.view.elementBox("t3"), t3);
+    EXPECT_EQ(page.view.elementBox("t4"), t4);
+    EXPECT_EQ(page.view.elementBox("after"), after);
+}
+
+// Only the rows in the repainted area are drawn: those scrolled into view are.
+TEST(Rendering, TableRowsScrolledIntoViewAreDrawn)
+{
+    QByteArray html = "<html><body><table>";
+    for (int n = 1; n <= 300; ++n)
+        html += "<tr><td>" + QByteArray::number(n) + "</td><td id=\"t" + QByteArray::number(n)
+                + "\" style=\"background-color: #ffe08a\">Row</td></tr>";
+    htmltest::PageFixture page(html + "</table></body></html>");
+    page.view.show();
+    for (const int n : {1, 150, 299}) {
+        page.view.verticalScrollBar()->setValue(page.view.elementBox("t" + QString::number(n)).top() - 40);
+        const QImage image = grabViewport(page.view);
+        for (const int shown : {n, n + 1}) {
+            const QRect cell = onScreen(page.view, "t" + QString::number(shown));
+            EXPECT_GT(pixelsOf(image, cell, highlight), cell.width() * cell.height() / 3) << shown;
+        }
+    }
 }
 
 TEST(Rendering, RestylingKeepsTheScrollPositionAndTypedText)

@@ -16,6 +16,18 @@ int loadInto(platform::HtmlView& view, const QString& path)
     return completions;
 }
 
+int pixelsOf(const QImage& image, const QRect& box, const QColor& colour)
+{
+    int count = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (image.rect().contains(x, y) && image.pixelColor(x, y) == colour)
+                ++count;
+        }
+    }
+    return count;
+}
+
 PageFixture::PageFixture(const QByteArray& html, const QString& name)
 {
     course.write(name, html);
