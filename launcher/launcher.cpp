@@ -28,6 +28,12 @@ void resetExerciseWindows()
     ViewTxtFrm->MediaPlayer2->close();
     WorkTxtFrm->MediaPlayer1->close();
     MainFrm->m2->hide();
+    // A button the pointer was on when its window closed would otherwise be
+    // lit when that window opens for the next lesson, wherever the pointer is.
+    platform::BandedForm* const exerciseWindows[] = {ViewTxtFrm, WorkTxtFrm, MultiFrm, frmSort};
+    for (platform::BandedForm* window : exerciseWindows)
+        window->hideHoverPictures();
+    WorkTxtFrm->ca->hide();
     WorkTxtFrm->TrackBar1->setEnabled(true);
     ViewTxtFrm->TrackBar1->setEnabled(true);
     ViewTxtFrm->Timer1->setEnabled(false);

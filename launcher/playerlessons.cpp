@@ -15,12 +15,16 @@ void setRecordingHints()
 }
 
 // A fresh recording starts from the template. The copy is not checked: if
-// it fails the own recording keeps its old content. The learner's marks go
-// with it, so data\umarks.txt never describes an earlier recording.
+// it fails the own recording keeps its old content. The marks file is
+// emptied first, and on disk: a launch that stops later (an unreadable marks
+// file, a sound the device refuses) never shows the window whose closing
+// would write them, and the workshop on the own recording must not play the
+// fresh recording against the marks of an earlier one.
 void resetOwnRecording()
 {
-    platform::copyFileOver(lessonfiles::recordingTemplate(), lessonfiles::ownRecording());
     ViewTxtFrm->userMarks.clear();
+    ViewTxtFrm->userMarks.save(lessonfiles::userMarks());
+    platform::copyFileOver(lessonfiles::recordingTemplate(), lessonfiles::ownRecording());
 }
 
 void startAtPhraseOne()

@@ -7,11 +7,13 @@
 
 namespace testsupport {
 
-SampleCourseWindows::SampleCourseWindows()
+SampleCourseWindows::SampleCourseWindows(const std::function<void(const TempCourse&)>& edit)
 {
     QStringList wind = platform::StringList::load(course.root() + "\\wind.mtp").lines();
     wind[2] = wind[5] = QStringLiteral("False");
     platform::StringList(wind).save(course.root() + "\\wind.mtp");
+    if (edit)
+        edit(course);
     m_windows = std::make_unique<Windows>(course.root());
     MainFrm->show();
 }

@@ -5,16 +5,17 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace testsupport {
 
 // A copy of the sample course with its intro screen and start page switched
 // off, the seven windows on it and the main window shown, its start-up
-// routine run.
+// routine run. `edit` changes the copy before the program starts on it.
 class SampleCourseWindows {
 public:
-    SampleCourseWindows();
+    explicit SampleCourseWindows(const std::function<void(const TempCourse&)>& edit = {});
     ~SampleCourseWindows();
 
     // Selects the first lesson of this kind in the tree and clicks Run lesson.

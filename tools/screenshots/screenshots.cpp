@@ -1,7 +1,8 @@
 // Starts the program offscreen on a copy of the sample course and saves
 // pictures of the main window, the intro screen, the page viewer, the
 // listening player in the middle of a lesson, the sorting exercise half
-// sorted, a graded choice test and the workshop looping a unit.
+// sorted, a graded choice test after Check, a free-answer test being written
+// and the workshop looping a unit.
 #include "choicetest/Multi.h"
 #include "launcher/View.h"
 #include "launcher/launcher.h"
@@ -20,6 +21,8 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -56,6 +59,28 @@ void gradeSomeWrongAnswers()
         click(document, id);
     MultiFrm->Timer1->setEnabled(false);
     MultiFrm->gradeAnswers();
+}
+
+// The first answers typed, in page order, the countdown running.
+void writeSomeAnswers()
+{
+    settle();
+    for (int i = 0; i < 95; ++i)
+        MultiFrm->Timer1Timer();
+    const platform::Variant document = MultiFrm->CppWebBrowser1->Document();
+    const std::pair<const char*, const char*> answers[] = {
+        {"input", "My name is Anna."},
+        {"input", "I live in Tver."},
+        {"textarea", "I am from Tver. It is an old town on the Volga, with a lot of parks."},
+    };
+    int inputs = 0;
+    for (const auto& [tag, text] : answers) {
+        const int index = tag == std::string_view("input") ? inputs++ : 0;
+        document.call(QStringLiteral("getElementsByTagName"), {QString::fromLatin1(tag)})
+            .call(QStringLiteral("item"), {index})
+            .set(QStringLiteral("value"), QString::fromUtf8(text));
+    }
+    MultiFrm->Timer1->setEnabled(false);
 }
 
 } // namespace
@@ -125,9 +150,13 @@ int main(int argc, char** argv)
                 frmSort->Timer1Timer();
             save(frmSort, out, "sorting.png");
             frmSort->m55Click();
-        } else if (&window == MultiFrm) {
+        } else if (&window == MultiFrm && MultiFrm->testMode == u"multi") {
             gradeSomeWrongAnswers();
             save(MultiFrm, out, "choicetest.png");
+            MultiFrm->m55Click();
+        } else if (&window == MultiFrm) {
+            writeSomeAnswers();
+            save(MultiFrm, out, "freeanswer.png");
             MultiFrm->m55Click();
         }
         window.close();
@@ -145,6 +174,8 @@ int main(int argc, char** argv)
     tree.selectNode(tree.node(int(MainFrm->lessonKinds.lines().indexOf(QStringLiteral("9")))));
     runSelectedLesson();
     tree.selectNode(tree.node(int(MainFrm->lessonKinds.lines().indexOf(QStringLiteral("5")))));
+    runSelectedLesson();
+    tree.selectNode(tree.node(int(MainFrm->lessonKinds.lines().indexOf(QStringLiteral("6")))));
     runSelectedLesson();
     tree.selectNode(tree.node(int(MainFrm->lessonKinds.lines().indexOf(QStringLiteral("2")))));
     runSelectedLesson();
