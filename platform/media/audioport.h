@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 #include <functional>
 
@@ -23,6 +25,10 @@ public:
     virtual int64_t position() const = 0;
 
     std::function<void()> playbackEnded;
+    // The port stopped by itself: the track could not be read or the sound
+    // server went away. position() stays at the last frame played or
+    // recorded; reason says what happened.
+    std::function<void(const QString& reason)> failed;
 };
 
 } // namespace platform::media
