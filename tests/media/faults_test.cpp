@@ -11,6 +11,7 @@
 #include "tests/support/fakedesktop.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -62,6 +63,37 @@ INSTANTIATE_TEST_SUITE_P(
         BadFormat{"rate_384001", 384001, 1, "the sample rate of 384001 Hz is not supported (1000 to 384000 Hz are)"},
         BadFormat{"channels_9", 8000, 9, "9 channels are not supported (1 to 8 are)"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A header that claims more data than the file holds (up to 4 GB) gives
+// the sound that is there: nothing is allocated for the claim.
+TEST(LyingHeader, TheSoundIsWhatTheFileHolds)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lying.wav"));
+    mediatest::writeWave(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1, 8000, mediatest::ramp);
+    for (const quint32 claim : {quint32(32000), quint32(0xFFFFFFF0)}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        const qsizetype data = bytes.indexOf("data");
+        ASSERT_GT(data, 0);
+        for (int i = 0; i < 4; ++i)
+            bytes[data + 4 + i] = char((claim >> (8 * i)) & 0xFF);
+        file.seek(0);
+        file.write(bytes);
+        file.close();
+
+        platform::VirtualAudioDevice audio;
+        MediaPlayer player;
+        player.setFileName(path);
+        player.open();
+        EXPECT_EQ(player.length(), 1000) << claim;
+        player.setPosition(900);
+        player.play();
+        audio.advance(500);
+        EXPECT_EQ(player.mode(), Mode::Stopped);
+    }
+}
 
 class UnseekableEncodingTest : public ::testing::TestWithParam<int> {};
 
