@@ -73,7 +73,7 @@ public:
         m_stream = std::make_unique<TrackStream>(m_track, frame, format);
         m_sink = std::make_unique<QAudioSink>(device, format);
         m_sink->setBufferSize(format.bytesForDuration(queuedMs * 1000));
-        QObject::connect(m_sink.get(), &QAudioSink::stateChanged, [this] { checkDevice(m_sink->error()); });
+        QObject::connect(m_sink.get(), &QAudioSink::stateChanged, [this] { noteDeviceError(m_sink->error()); });
         m_sink->start(m_stream.get());
         m_endCheck.start();
     }
@@ -91,16 +91,18 @@ public:
         m_start = m_position = frame;
         m_source = std::make_unique<QAudioSource>(device, m_captureFormat);
         m_source->setBufferSize(m_captureFormat.bytesForDuration(captureBlockMs * 1000));
-        QObject::connect(m_source.get(), &QAudioSource::stateChanged, [this] { checkDevice(m_source->error()); });
+        QObject::connect(m_source.get(), &QAudioSource::stateChanged, [this] { noteDeviceError(m_source->error()); });
         m_capture = m_source->start();
         m_recordClock.start(); // once connected: the recording begins now
         if (m_capture)
             QObject::connect(m_capture, &QIODevice::readyRead, [this] { takeIn(false); });
+        m_endCheck.start();
     }
 
     void halt() override
     {
         m_endCheck.stop();
+        m_deviceLost = false;
         if (m_sink) {
             m_position = playedFrame();
             QObject::disconnect(m_sink.get(), nullptr, nullptr, nullptr);
@@ -136,6 +138,9 @@ private:
 
     void checkEnd()
     {
+        if (m_deviceLost)
+            return stopFailing(QStringLiteral("%1 %2 stopped: the sound device is no longer available")
+                                   .arg(m_sink ? QStringLiteral("Playing") : QStringLiteral("Recording into"), m_path));
         if (!m_sink)
             return;
         if (!m_stream->failure().isEmpty())
@@ -149,12 +154,11 @@ private:
 
     // Underruns come and go on a busy machine; the other errors end the
     // stream for good (the server went away, the device was unplugged).
-    void checkDevice(QAudio::Error error)
+    // The next check stops it: the sink cannot go inside its own signal.
+    void noteDeviceError(QAudio::Error error)
     {
-        if (error == QAudio::NoError || error == QAudio::UnderrunError)
-            return;
-        stopFailing(QStringLiteral("%1 %2 stopped: the sound device is no longer available")
-                        .arg(m_sink ? QStringLiteral("Playing") : QStringLiteral("Recording into"), m_path));
+        if (error != QAudio::NoError && error != QAudio::UnderrunError)
+            m_deviceLost = true;
     }
 
     void stopFailing(const QString& reason)
@@ -200,6 +204,7 @@ private:
     QString m_path;
     int64_t m_start = 0;
     mutable int64_t m_played = 0; // the furthest frame the sink reported
+    bool m_deviceLost = false;
     int64_t m_position = 0;
     QTimer m_endCheck;
 
