@@ -128,10 +128,10 @@ void SoundFile::decodeIntoMemory()
     m_cursor = 0;
 }
 
-SoundFile SoundFile::create(const QString& path, SF_INFO info)
+SoundFile SoundFile::create(int descriptor, const QString& path, SF_INFO info)
 {
     info.frames = 0;
-    SNDFILE* handle = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    SNDFILE* handle = sf_open_fd(descriptor, SFM_WRITE, &info, SF_FALSE);
     if (!handle)
         throw fileError(nullptr, path);
     return SoundFile(handle, info, path);

@@ -20,8 +20,9 @@ public:
     // The file as it is stored, whatever its format: reads of an encoding
     // that cannot seek fail at the first seek.
     static SoundFile openAsStored(const QString& path);
-    // Creates (truncates) path with the format, rate and channels of info.
-    static SoundFile create(const QString& path, SF_INFO info);
+    // Writes into the open file descriptor, which stays open, with the
+    // format, rate and channels of info; path names it in errors.
+    static SoundFile create(int descriptor, const QString& path, SF_INFO info);
 
     SoundFile(SoundFile&& other) noexcept;
     SoundFile& operator=(SoundFile&& other) noexcept;

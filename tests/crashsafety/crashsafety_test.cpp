@@ -4,7 +4,9 @@
 
 #include "tests/support/tempcourse.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QDeadlineTimer>
 
@@ -80,6 +82,9 @@ TEST_P(CrashSafetyTest, KilledWriterLeavesOldOrNewFileWhole)
         ASSERT_TRUE(now == a || now == b) << "kill " << i << " left " << now.size() << " bytes, expected " << a.size()
                                           << " or " << b.size();
     }
+    // Nor is anything left beside it: the temporary files have no names.
+    const QFileInfo file(course.root() + u'/' + QString::fromLatin1(GetParam().file));
+    EXPECT_EQ(file.dir().entryList(QDir::Files).filter(file.fileName() + u'.').join(u' ').toStdString(), "");
     // The test proves something only when kills landed inside writes.
     EXPECT_GT(midWrite, kills / 2);
 }
