@@ -90,9 +90,10 @@ int TMultiFrm::gradeAnswers()
     return errors;
 }
 
+// No owner window and no icon: the box does not belong to the test window.
 void TMultiFrm::showResults(int errors)
 {
-    platform::Desktop::current().showMessage(
+    platform::Desktop::current().showOwnerlessMessage(
         QStringLiteral("Results"),
         errors < 1 ? QStringLiteral("All correct") : QStringLiteral("Number of errors: %1").arg(errors));
 }

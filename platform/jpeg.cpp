@@ -29,6 +29,12 @@ void onError(j_common_ptr info)
 
 void ignoreMessage(j_common_ptr) {}
 
+// A skin picture fills a screen at most. A header can claim 60,000 x 60,000
+// pixels (10 GB of bitmap) in a few hundred bytes; such a picture is refused
+// before anything is allocated for it.
+constexpr unsigned long maximumSide = 16384;
+constexpr unsigned long long maximumPixels = 32'000'000; // 96 MB as RGB
+
 // Decodes into `image` (already sized by the header pass); returns false
 // with the reason in manager.message. Only plain data lives in this frame,
 // since libjpeg reports errors by longjmp.
@@ -45,9 +51,22 @@ bool decode(const unsigned char* data, unsigned long size, QImage* image, ErrorM
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
+    if (info.image_width > maximumSide || info.image_height > maximumSide
+        || (unsigned long long)info.image_width * info.image_height > maximumPixels) {
+        std::snprintf(manager.message, sizeof manager.message, "%u x %u pixels is too large (at most %llu pixels)",
+                      info.image_width, info.image_height, maximumPixels);
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     *image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
+    if (image->isNull()) {
+        std::snprintf(manager.message, sizeof manager.message, "out of memory for %u x %u pixels",
+                      info.output_width, info.output_height);
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image->scanLine(int(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);

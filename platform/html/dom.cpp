@@ -1,5 +1,7 @@
 #include "dom.h"
 
+#include <QHash>
+
 #include <functional>
 
 namespace platform {
@@ -296,7 +298,9 @@ void DomDocument::finishLoading()
     rebuildIndex();
 
     // Live state starts from the markup. Within a radio group the last
-    // checked button wins, as in a browser.
+    // checked button wins, as in a browser; the groups are found in one
+    // pass, since a page may hold thousands of checked buttons.
+    QHash<std::pair<const DomNode*, QString>, DomNode*> lastChecked;
     for (DomNode* element : m_elements) {
         switch (element->controlKind()) {
         case ControlKind::Text:
@@ -311,13 +315,17 @@ void DomDocument::finishLoading()
         case ControlKind::Checkbox:
             element->liveChecked = element->attribute(QStringLiteral("checked")) != nullptr;
             break;
-        case ControlKind::Radio:
-            if (element->attribute(QStringLiteral("checked"))) {
-                for (DomNode* other : radioGroup(*element))
-                    other->liveChecked = false;
-                element->liveChecked = true;
-            }
+        case ControlKind::Radio: {
+            element->liveChecked = false;
+            const QString name = element->attributeOr(QStringLiteral("name"));
+            if (!element->attribute(QStringLiteral("checked")))
+                break;
+            if (name.isEmpty())
+                element->liveChecked = true; // a group of its own
+            else
+                lastChecked.insert({formOf(*element), name}, element);
             break;
+        }
         case ControlKind::Select:
             initialiseSelection(*this, *element);
             break;
@@ -325,6 +333,8 @@ void DomDocument::finishLoading()
             break;
         }
     }
+    for (DomNode* radio : std::as_const(lastChecked))
+        radio->liveChecked = true;
 }
 
 } // namespace platform

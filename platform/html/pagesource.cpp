@@ -12,15 +12,19 @@ namespace platform {
 
 namespace {
 
-QString errorPage(const QString& path)
+// A page takes about 150 times its size in memory once laid out: 5 MB
+// (fifty times the longest course page) stays within about 800 MB.
+constexpr qint64 maximumPageBytes = 5 << 20;
+
+QString errorPage(const QString& path, const QString& reason)
 {
     return QStringLiteral(
                "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>Page not found</title></head>"
                "<body style=\"font-family: sans-serif; margin: 2em\">"
                "<h2>The page cannot be displayed</h2>"
-               "<p>The file was not found or could not be read:</p><p><code>%1</code></p>"
+               "<p>%1</p><p><code>%2</code></p>"
                "</body></html>")
-        .arg(path.toHtmlEscaped());
+        .arg(reason, path.toHtmlEscaped());
 }
 
 // "file:///x/y.htm" names a local file; anything else is taken as a path.
@@ -44,19 +48,23 @@ bool isRemoteAddress(const QString& address)
 PageSource loadPageSource(const QString& path)
 {
     PageSource source;
+    QString failure = QStringLiteral("The file was not found or could not be read:");
     if (!isRemoteAddress(path)) {
         const QString native = nativePath(localPath(path));
         QFile file(native);
         if (file.open(QIODevice::ReadOnly)) {
-            source.filePath = native;
-            const QByteArray bytes = file.readAll();
-            source.text = decodePage(bytes);
-            source.charset = pageCharset(bytes);
-            source.found = true;
-            return source;
+            if (file.size() <= maximumPageBytes) {
+                source.filePath = native;
+                const QByteArray bytes = file.readAll();
+                source.text = decodePage(bytes);
+                source.charset = pageCharset(bytes);
+                source.found = true;
+                return source;
+            }
+            failure = QStringLiteral("The file is larger than %1 MB:").arg(maximumPageBytes >> 20);
         }
     }
-    source.text = errorPage(path);
+    source.text = errorPage(path, failure);
     source.charset = QByteArrayLiteral("utf-8");
     return source;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 #include <functional>
 
@@ -26,6 +28,10 @@ public:
     // Frames of the track played per frame of the device, taken when
     // playback starts; the pitch stays. Recording is always at 1.
     double speed = 1.0;
+    // The port stopped by itself: the track could not be read or the sound
+    // server went away. position() stays at the last frame played or
+    // recorded; reason says what happened.
+    std::function<void(const QString& reason)> failed;
 };
 
 } // namespace platform::media

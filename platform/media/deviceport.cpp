@@ -55,7 +55,7 @@ QAudioFormat formatFor(const QAudioDevice& device, int rate, int channels, QAudi
 
 class DevicePort : public AudioPort {
 public:
-    explicit DevicePort(AudioTrack& track) : m_track(track)
+    DevicePort(AudioTrack& track, const QString& path) : m_track(track), m_path(path)
     {
         m_endCheck.setInterval(endCheckMs);
         QObject::connect(&m_endCheck, &QTimer::timeout, [this] { checkEnd(); });
@@ -69,11 +69,12 @@ public:
         if (device.isNull())
             throw Error(QStringLiteral("No sound output device is available"));
         const QAudioFormat format = formatFor(device, m_track.sampleRate(), m_track.channels(), QAudioFormat::Float);
-        m_start = m_position = frame;
+        m_start = m_position = m_played = frame;
         m_stream = std::make_unique<TrackStream>(m_track, frame, format, speed);
         m_playSpeed = speed;
         m_sink = std::make_unique<QAudioSink>(device, format);
         m_sink->setBufferSize(format.bytesForDuration(queuedMs * 1000));
+        QObject::connect(m_sink.get(), &QAudioSink::stateChanged, [this] { noteDeviceError(m_sink->error()); });
         m_sink->start(m_stream.get());
         m_endCheck.start();
     }
@@ -91,22 +92,27 @@ public:
         m_start = m_position = frame;
         m_source = std::make_unique<QAudioSource>(device, m_captureFormat);
         m_source->setBufferSize(m_captureFormat.bytesForDuration(captureBlockMs * 1000));
+        QObject::connect(m_source.get(), &QAudioSource::stateChanged, [this] { noteDeviceError(m_source->error()); });
         m_capture = m_source->start();
         m_recordClock.start(); // once connected: the recording begins now
         if (m_capture)
             QObject::connect(m_capture, &QIODevice::readyRead, [this] { takeIn(false); });
+        m_endCheck.start();
     }
 
     void halt() override
     {
         m_endCheck.stop();
+        m_deviceLost = false;
         if (m_sink) {
             m_position = playedFrame();
+            QObject::disconnect(m_sink.get(), nullptr, nullptr, nullptr);
             m_sink->stop();
             m_sink.reset();
             m_stream.reset();
         }
         if (m_source) {
+            QObject::disconnect(m_source.get(), nullptr, nullptr, nullptr);
             if (m_capture) {
                 QObject::disconnect(m_capture, nullptr, nullptr, nullptr);
                 takeIn(true);
@@ -123,22 +129,47 @@ public:
 private:
     // processedUSecs() is what the server reports as played, latency
     // already taken off; frames still buffered are not counted. Stretched
-    // audio is counted back in frames of the track.
+    // audio is counted back in frames of the track. A sink whose server went
+    // away reports 0: the position never goes back.
     int64_t playedFrame() const
     {
         const int64_t played = m_playSpeed == 1.0
             ? m_sink->processedUSecs() * m_track.sampleRate() / 1'000'000
             : int64_t(double(m_sink->processedUSecs()) * m_track.sampleRate() * m_playSpeed / 1e6);
-        return std::min(m_start + played, m_track.frames());
+        m_played = std::max(m_played, std::min(m_start + played, m_track.frames()));
+        return m_played;
     }
 
     void checkEnd()
     {
-        if (!m_sink || playedFrame() < m_track.frames())
+        if (m_deviceLost)
+            return stopFailing(QStringLiteral("%1 %2 stopped: the sound device is no longer available")
+                                   .arg(m_sink ? QStringLiteral("Playing") : QStringLiteral("Recording into"), m_path));
+        if (!m_sink)
+            return;
+        if (!m_stream->failure().isEmpty())
+            return stopFailing(m_stream->failure());
+        if (playedFrame() < m_track.frames())
             return;
         halt();
         if (playbackEnded)
             playbackEnded();
+    }
+
+    // Underruns come and go on a busy machine; the other errors end the
+    // stream for good (the server went away, the device was unplugged).
+    // The next check stops it: the sink cannot go inside its own signal.
+    void noteDeviceError(QAudio::Error error)
+    {
+        if (error != QAudio::NoError && error != QAudio::UnderrunError)
+            m_deviceLost = true;
+    }
+
+    void stopFailing(const QString& reason)
+    {
+        halt();
+        if (failed)
+            failed(reason);
     }
 
     void takeIn(bool last)
@@ -174,7 +205,10 @@ private:
     }
 
     AudioTrack& m_track;
+    QString m_path;
     int64_t m_start = 0;
+    mutable int64_t m_played = 0; // the furthest frame the sink reported
+    bool m_deviceLost = false;
     int64_t m_position = 0;
     double m_playSpeed = 1.0;
     QTimer m_endCheck;
@@ -197,7 +231,7 @@ std::unique_ptr<AudioPort> connectSoundDevice(AudioTrack& track, const QString& 
 {
     if (QMediaDevices::audioOutputs().isEmpty() && QMediaDevices::audioInputs().isEmpty())
         throw Error(QStringLiteral("No sound device is available to open %1").arg(path));
-    return std::make_unique<DevicePort>(track);
+    return std::make_unique<DevicePort>(track, path);
 }
 
 } // namespace platform::media

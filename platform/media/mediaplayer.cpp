@@ -5,8 +5,11 @@
 #include "deviceport.h"
 #include "tracksave.h"
 #include "virtualaudio.h"
+#include "../application.h"
 #include "../error.h"
 #include "../path.h"
+
+#include <QTimer>
 
 #include <algorithm>
 
@@ -53,6 +56,14 @@ void MediaPlayer::open()
     device->port->playbackEnded = [raw] {
         raw->mode = Mode::Stopped;
         raw->frame = raw->track->frames();
+    };
+    // The device stopped by itself, in the middle of its own callbacks: the
+    // player keeps the position and the learner hears why once, from the
+    // event loop.
+    device->port->failed = [raw](const QString& reason) {
+        raw->mode = Mode::Stopped;
+        raw->frame = raw->port->position();
+        QTimer::singleShot(0, [reason] { Application::showError(Error(reason)); });
     };
     m_device = std::move(device);
 }

@@ -5,6 +5,7 @@
 #include <sndfile.h>
 
 #include <cstdint>
+#include <memory>
 
 namespace platform::media {
 
@@ -12,9 +13,16 @@ namespace platform::media {
 // writing. Errors carry the library's text and the path.
 class SoundFile {
 public:
+    // Refuses rates and channel counts no device plays. An encoding that
+    // cannot seek (GSM 6.10, G.721) is decoded into memory here, so that it
+    // seeks like any other; info() still names the file's own format.
     static SoundFile openForReading(const QString& path);
-    // Creates (truncates) path with the format, rate and channels of info.
-    static SoundFile create(const QString& path, SF_INFO info);
+    // The file as it is stored, whatever its format: reads of an encoding
+    // that cannot seek fail at the first seek.
+    static SoundFile openAsStored(const QString& path);
+    // Writes into the open file descriptor, which stays open, with the
+    // format, rate and channels of info; path names it in errors.
+    static SoundFile create(int descriptor, const QString& path, SF_INFO info);
 
     SoundFile(SoundFile&& other) noexcept;
     SoundFile& operator=(SoundFile&& other) noexcept;
@@ -43,10 +51,14 @@ private:
     SoundFile(SNDFILE* handle, SF_INFO info, QString path);
     void seekTo(int64_t frame);
     [[noreturn]] void fail() const;
+    void decodeIntoMemory();
+
+    struct Memory;
 
     SNDFILE* m_handle = nullptr;
     SF_INFO m_info{};
     QString m_path;
+    std::unique_ptr<Memory> m_memory; // what m_handle reads, when decoded at open
     int64_t m_cursor = 0; // frame the next read starts at, saving seeks
 };
 

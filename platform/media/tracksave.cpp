@@ -3,14 +3,7 @@
 #include "audiotrack.h"
 #include "../error.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <unistd.h>
+#include <QSaveFile>
 
 namespace platform::media {
 
@@ -25,23 +18,17 @@ Error saveError(const QString& path, const QString& reason)
 
 void saveTrack(AudioTrack& track, const QString& path)
 {
-    const QFileInfo target(path);
-    QTemporaryFile temporary(target.absolutePath() + u'/' + target.fileName() + QStringLiteral(".XXXXXX"));
-    if (!temporary.open())
-        throw saveError(path, temporary.errorString());
-
-    SoundFile file = SoundFile::create(temporary.fileName(), track.format());
+    // QSaveFile writes an unnamed temporary file where the system has them,
+    // so a crash in the middle of a save leaves nothing behind; commit syncs
+    // it and puts it in the target's place, keeping the target's
+    // permissions.
+    QSaveFile target(path);
+    if (!target.open(QIODevice::WriteOnly))
+        throw saveError(path, target.errorString());
+    SoundFile file = SoundFile::create(target.handle(), path, track.format());
     track.writeTo(file);
-    if (::fsync(temporary.handle()) != 0)
-        throw saveError(path, QString::fromLocal8Bit(std::strerror(errno)));
-
-    // The temporary file is private to its owner; the recording keeps the
-    // permissions of the file it replaces, or the usual ones.
-    temporary.setPermissions(target.exists() ? QFile::permissions(path)
-                                             : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        throw saveError(path, QString::fromLocal8Bit(std::strerror(errno)));
-    temporary.setAutoRemove(false);
+    if (!target.commit())
+        throw saveError(path, target.errorString());
 }
 
 } // namespace platform::media

@@ -2,6 +2,7 @@
 
 #include "audiotrack.h"
 #include "samplecodec.h"
+#include "../error.h"
 
 #include <algorithm>
 #include <limits>
@@ -33,7 +34,16 @@ void TrackStream::produce(size_t samples)
     const int channels = m_track.channels();
     m_chunk.resize(size_t(chunkFrames * channels));
     while (m_pending.size() < samples) {
-        const int64_t got = m_track.read(m_next, m_chunk.data(), chunkFrames);
+        int64_t got = 0;
+        if (m_failure.isEmpty()) {
+            try {
+                got = m_track.read(m_next, m_chunk.data(), chunkFrames);
+            } catch (const Error& error) {
+                m_failure = error.message();
+            } catch (const std::exception& error) {
+                m_failure = QString::fromLocal8Bit(error.what());
+            }
+        }
         std::fill(m_chunk.begin() + got * channels, m_chunk.end(), 0.0f);
         m_next += chunkFrames;
         const std::vector<float>* frames = &m_chunk;

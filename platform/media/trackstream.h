@@ -5,6 +5,7 @@
 
 #include <QAudioFormat>
 #include <QIODevice>
+#include <QString>
 
 #include <cstdint>
 #include <memory>
@@ -24,6 +25,10 @@ public:
 
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
+    // Why reading the track failed, empty while it has not. The device
+    // pulls on its own schedule and must never meet an exception: after a
+    // failure the stream gives silence and the port stops it.
+    const QString& failure() const { return m_failure; }
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override;
@@ -40,6 +45,7 @@ private:
     std::vector<float> m_pending;                 // converted, in the sink's channels
     std::vector<float> m_chunk;
     std::vector<float> m_stretched;
+    QString m_failure;
 };
 
 } // namespace platform::media

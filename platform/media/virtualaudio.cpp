@@ -35,6 +35,15 @@ public:
     void halt() override { m_state = State::Idle; }
     int64_t position() const override { return m_position; }
 
+    void fail(const QString& reason)
+    {
+        if (m_state == State::Idle)
+            return;
+        m_state = State::Idle;
+        if (failed)
+            failed(reason);
+    }
+
     void deviceGone()
     {
         m_device = nullptr;
@@ -140,6 +149,15 @@ std::unique_ptr<media::AudioPort> VirtualAudioDevice::connect(media::AudioTrack&
 void VirtualAudioDevice::detach(media::VirtualPort* port)
 {
     m_ports.erase(std::remove(m_ports.begin(), m_ports.end(), port), m_ports.end());
+}
+
+void VirtualAudioDevice::fail(const QString& reason)
+{
+    const std::vector<media::VirtualPort*> ports = m_ports;
+    for (media::VirtualPort* port : ports) {
+        if (std::find(m_ports.begin(), m_ports.end(), port) != m_ports.end())
+            port->fail(reason);
+    }
 }
 
 void VirtualAudioDevice::advance(int ms)

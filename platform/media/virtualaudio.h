@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -29,6 +31,9 @@ public:
     // this much signal.
     void advance(int ms);
     void setInputSignal(Signal signal);
+    // The device goes away as a sound server that quits does: every player
+    // playing or recording on it stops where it was, with reason.
+    void fail(const QString& reason);
 
     // The device that exists now, if any.
     static VirtualAudioDevice* current();

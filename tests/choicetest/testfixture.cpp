@@ -48,6 +48,7 @@ QStringList ChoiceTest::results() const
     QStringList texts;
     for (const auto& shown : desktop.messages) {
         EXPECT_EQ(shown.title, "Results");
+        EXPECT_TRUE(shown.ownerless);
         texts.append(shown.text);
     }
     return texts;

@@ -2,12 +2,16 @@
 
 #include "platform/error.h"
 #include "platform/media/mediaplayer.h"
+#include "tests/support/fakedesktop.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMediaDevices>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -39,6 +43,68 @@ TEST(NoSoundDevice, OpenFailsSayingSo)
         EXPECT_TRUE(e.message().contains(path));
     }
     EXPECT_FALSE(player.isOpen());
+}
+
+// Before anything in this process has asked for the sound server: a
+// private server of its own, killed while the player plays. The player
+// stopped "playing" forever with its position back at 0.
+TEST(LostSoundServer, ThePlayerStopsWhereItWasAndSaysSoOnce)
+{
+    const QString pulseaudio = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
+    if (pulseaudio.isEmpty())
+        GTEST_SKIP() << "no pulseaudio (scripts/deps installs it)";
+    QTemporaryDir runtime;
+    const QString socket = runtime.filePath(QStringLiteral("native"));
+    QProcess server;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), runtime.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    server.setProcessEnvironment(environment);
+    server.setProcessChannelMode(QProcess::MergedChannels);
+    server.start(pulseaudio, {"-n", "--daemonize=no", "--system=false", "--exit-idle-time=-1", "--use-pid-file=false",
+                              "--log-target=stderr", "--log-level=info",
+                              "-L", "module-native-protocol-unix socket=" + socket + " auth-anonymous=1",
+                              "-L", "module-null-sink sink_name=null_output"});
+    // The server says when it has loaded its modules.
+    for (int i = 0; i < 100 && !QFile::exists(socket) && server.state() != QProcess::NotRunning; ++i)
+        server.waitForReadyRead(100);
+    if (!QFile::exists(socket))
+        GTEST_SKIP() << "the private sound server did not start: " << server.readAll().toStdString();
+    qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(socket));
+    if (QMediaDevices::audioOutputs().isEmpty())
+        GTEST_SKIP() << "the private sound server does not answer";
+
+    testsupport::FakeDesktop desktop;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tone.wav"));
+    mediatest::writeWave(path, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, 5 * 22050,
+                         [](sf_count_t f, int) { return 0.3f * std::sin(f * 0.06f); });
+    MediaPlayer player;
+    player.setFileName(path);
+    player.open();
+
+    // Run the event loop until the condition holds, for 5 s at most.
+    auto runUntil = [](const std::function<bool()>& done) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    };
+    player.play();
+    runUntil([&] { return player.position() >= 500; });
+    const int before = player.position();
+    ASSERT_GE(before, 500) << "did not play";
+
+    server.kill();
+    server.waitForFinished();
+    runUntil([&] { return player.mode() != MediaPlayer::Mode::Playing && !desktop.errors.empty(); });
+    EXPECT_EQ(player.mode(), MediaPlayer::Mode::Stopped);
+    EXPECT_GE(player.position(), before);
+    EXPECT_LT(player.position(), 5000);
+    runUntil([] { return false; }); // nothing more is reported
+    ASSERT_EQ(desktop.errors.size(), 1u);
+    EXPECT_EQ(desktop.errors[0].text,
+              QStringLiteral("Playing %1 stopped: the sound device is no longer available.").arg(path));
 }
 
 class DeviceTest : public ::testing::Test {

@@ -63,3 +63,24 @@ TEST(TreeFile, ALevelJumpFailsAndKeepsTheNodesMadeSoFar)
     }
     EXPECT_EQ(describe(tree), QStringList{"0:A:0"});
 }
+
+// 100,000 nodes in units of ten lessons, and a chain 3,000 levels deep (a
+// deeper one needs a file of gigabytes: each line carries its depth in
+// tabs): both build, and the tree goes away without exhausting the stack.
+TEST(TreeFile, LargeAndDeepTreesBuild)
+{
+    QStringList wide;
+    for (int i = 0; i < 100'000; ++i)
+        wide.append(i % 10 == 0 ? QStringLiteral("Unit %1").arg(i) : QStringLiteral("\tLesson %1").arg(i));
+    QStringList deep;
+    for (int i = 0; i < 3'000; ++i)
+        deep.append(QString(i, u'\t') + QStringLiteral("Level %1").arg(i));
+
+    for (const QStringList& lines : {wide, deep}) {
+        auto tree = std::make_unique<platform::TreeView>();
+        loadTreeFile(*tree, platform::StringList(lines));
+        ASSERT_EQ(tree->nodeCount(), lines.size());
+        EXPECT_EQ(platform::TreeView::absoluteIndex(tree->node(int(lines.size()) - 1)), lines.size() - 1);
+        tree.reset();
+    }
+}
