@@ -144,6 +144,10 @@ void TreeView::mouseMoveEvent(QMouseEvent* event)
 void TreeView::mousePressEvent(QMouseEvent* event)
 {
     m_buttonDown = true;
+    // On the node itself, not on its expander, which toggles it anyway.
+    const QPoint at = event->position().toPoint();
+    m_pressedSelected = event->button() == Qt::LeftButton && currentItem() && itemAt(at) == currentItem()
+                        && at.x() >= visualItemRect(currentItem()).left();
     QTreeWidget::mousePressEvent(event);
 }
 
@@ -154,7 +158,11 @@ void TreeView::mouseReleaseEvent(QMouseEvent* event)
     if (m_foldPending) {
         m_foldPending = false;
         expandSelectedBranch(currentItem(), m_branchLeft);
+    } else if (m_pressedSelected && currentItem()) {
+        // A click on the selected node opens it when it is closed.
+        currentItem()->setExpanded(true);
     }
+    m_pressedSelected = false;
     emit mouseUp();
     if (event->button() == Qt::LeftButton)
         emit clicked();

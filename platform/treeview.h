@@ -62,6 +62,7 @@ private:
     bool m_buttonDown = false;
     bool m_foldPending = false;
     QTreeWidgetItem* m_branchLeft = nullptr;
+    bool m_pressedSelected = false; // the press landed on the selected node
 };
 
 } // namespace platform

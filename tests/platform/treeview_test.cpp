@@ -88,3 +88,20 @@ TEST_F(TreeUnderTheMouse, ADoubleClickActsOnTheNodeItsFirstClickSelected)
     EXPECT_EQ(selected(), 4);
     EXPECT_TRUE(tree.node(3)->isExpanded());
 }
+
+// The first node is selected at start-up with every branch closed: a click on
+// it opens it, as a click on any closed node that becomes selected does.
+TEST_F(TreeUnderTheMouse, AClickOnTheSelectedClosedNodeOpensIt)
+{
+    tree.selectNode(tree.node(0));
+    ASSERT_FALSE(tree.node(0)->isExpanded());
+
+    click(centreOf(0));
+    EXPECT_EQ(selected(), 0);
+    EXPECT_TRUE(tree.node(0)->isExpanded());
+
+    // Its expander still closes it.
+    const QRect row = tree.visualItemRect(tree.node(0));
+    click(QPoint(row.left() - tree.indentation() / 2, row.center().y()));
+    EXPECT_FALSE(tree.node(0)->isExpanded());
+}
