@@ -2,7 +2,6 @@
 // page, on pages generated here in the sample course's test style.
 #include "choicetest/Multi.h"
 #include "choicetest/answersfile.h"
-#include "platform/application.h"
 #include "support/fakedesktop.h"
 #include "support/tempcourse.h"
 #include "support/windows.h"
@@ -103,13 +102,3 @@ void BM_SaveFilledInPage(benchmark::State& state)
 BENCHMARK(BM_SaveFilledInPage)->Arg(5)->Arg(50)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    platform::Application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

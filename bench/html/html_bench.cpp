@@ -3,7 +3,6 @@
 // Lesson pages of 100 and 2,000 phrases: a class write with its restyle and
 // the repaint of the visible part, a load from Navigate to DocumentComplete,
 // and a load from Navigate to the first paint of the whole viewport.
-#include "platform/application.h"
 #include "platform/html/htmlview.h"
 
 #include <QCoreApplication>
@@ -290,13 +289,3 @@ BENCHMARK(navigateToComplete)->Arg(100)->Arg(2000)->UseManualTime()->Unit(benchm
 BENCHMARK(navigateToFirstPaint)->Arg(100)->Arg(2000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    platform::Application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

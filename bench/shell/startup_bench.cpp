@@ -1,6 +1,5 @@
 // The start-up routine on a generated course of 5,000 tree nodes with its
 // catalogue files, skin and pages taken from the sample course.
-#include "platform/application.h"
 #include "platform/form.h"
 #include "platform/stringlist.h"
 #include "shell/Main.h"
@@ -70,13 +69,3 @@ void BM_StartupRoutine5000Nodes(benchmark::State& state)
 BENCHMARK(BM_StartupRoutine5000Nodes)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    platform::Application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,7 +2,6 @@
 // automation calls and two reveals), with the repaint of both views, on
 // pages of 100 and 2,000 phrases; and the same for the cycle tick, which
 // repaints a unit of ten phrases at every tick.
-#include "platform/application.h"
 #include "platform/media/virtualaudio.h"
 #include "workshop/Worktxt.h"
 
@@ -98,13 +97,3 @@ BENCHMARK(ordinaryTick)->Arg(100)->Arg(2000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(cycleTick)->Arg(100)->Arg(2000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    platform::Application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
