@@ -13,7 +13,7 @@ namespace endtoend {
 CourseRun::CourseRun(const std::function<void(const testsupport::TempCourse&)>& edit)
 {
     m_previousHook = platform::Form::installModalHook([this](platform::Form& window) {
-        shown.append(&window);
+        shown.push_back(&window);
         window.show();
         if (inWindow)
             inWindow(window);

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace platform {
 class HtmlView;
@@ -43,7 +44,7 @@ protected:
     platform::VirtualAudioDevice audio;
     testsupport::FakeDesktop desktop;
     // The windows shown modally, in order.
-    QList<platform::Form*> shown;
+    std::vector<platform::Form*> shown;
     std::function<void(platform::Form&)> inWindow;
 
 private:
