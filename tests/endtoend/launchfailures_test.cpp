@@ -72,7 +72,7 @@ TEST_P(LaunchFailures, StopWithTheMessageAndShowNoWindow)
     } catch (const platform::Error& error) {
         EXPECT_EQ(error.message().toStdString(), expected.toStdString());
     }
-    EXPECT_TRUE(shown.isEmpty());
+    EXPECT_TRUE(shown.empty());
     // The caption, the first step of every kind, stays done.
     EXPECT_EQ(windowOfKind(QString::fromLatin1(failure.kind))->caption(), MainFrm->windowTitles.at(lesson));
     if (failure.recordingReset) {
@@ -146,7 +146,7 @@ TEST_F(LaunchFailure, ASoundTheDeviceCannotOpenStopsTheLaunch)
     } catch (const platform::Error& error) {
         EXPECT_TRUE(error.message().startsWith(path + ": ")) << error.message().toStdString();
     }
-    EXPECT_TRUE(shown.isEmpty());
+    EXPECT_TRUE(shown.empty());
     EXPECT_EQ(ViewTxtFrm->caption(), MainFrm->windowTitles.at(lesson));
     EXPECT_TRUE(ViewTxtFrm->MediaPlayer1->isOpen());
     EXPECT_TRUE(recordingIsTheTemplate());
@@ -165,7 +165,7 @@ TEST_F(LaunchFailure, AMarksFileWithoutLinesKeepsTheTrackBarsMaximum)
         shown.clear();
         select(firstOfKind(kind));
         MainFrm->m22Click();
-        EXPECT_EQ(shown.size(), 1);
+        EXPECT_EQ(shown.size(), 1u);
         EXPECT_EQ(ViewTxtFrm->TrackBar1->max(), 7);
         EXPECT_EQ(WorkTxtFrm->TrackBar1->max(), 7);
     }
