@@ -1,5 +1,6 @@
 #include "legacyelements.h"
 
+#include "inlineedges.h"
 #include "presentationalhints.h"
 
 #include <litehtml/el_anchor.h>
@@ -32,9 +33,9 @@ public:
 // its own reading of the attributes is replaced by ours, except an image's,
 // which also takes its source there.
 template <class Base, bool readsOwnAttributes = false>
-class Hinted : public Base, public HintedElement {
+class Hinted : public InlineEdges<Base>, public HintedElement {
 public:
-    using Base::Base;
+    using InlineEdges<Base>::InlineEdges;
 
     void parse_attributes() override
     {
@@ -218,6 +219,16 @@ litehtml::element::ptr createLegacyElement(const char* tagName, const std::share
                                       QStringLiteral("h4"),    QStringLiteral("h5"),    QStringLiteral("h6")};
     if (plain.contains(tag))
         return std::make_shared<Hinted<litehtml::html_tag>>(document);
+    static const QStringList phrases
+        = {QStringLiteral("span"),  QStringLiteral("b"),      QStringLiteral("i"),    QStringLiteral("u"),
+           QStringLiteral("s"),     QStringLiteral("strike"), QStringLiteral("em"),   QStringLiteral("strong"),
+           QStringLiteral("small"), QStringLiteral("big"),    QStringLiteral("sub"),  QStringLiteral("sup"),
+           QStringLiteral("tt"),    QStringLiteral("code"),   QStringLiteral("kbd"),  QStringLiteral("var"),
+           QStringLiteral("cite"),  QStringLiteral("dfn"),    QStringLiteral("abbr"), QStringLiteral("acronym"),
+           QStringLiteral("q"),     QStringLiteral("label"),  QStringLiteral("nobr"), QStringLiteral("ins"),
+           QStringLiteral("del"),   QStringLiteral("mark"),   QStringLiteral("samp")};
+    if (phrases.contains(tag))
+        return std::make_shared<InlineEdges<litehtml::html_tag>>(document);
     return nullptr;
 }
 

@@ -256,4 +256,26 @@ TEST(Rendering, PagesAreLaidOutForTheWidthLeftBesideTheScrollBar)
     }
 }
 
+// A phrase's padding belongs to its two ends: the words of a bold (or
+// otherwise nested) phrase inside a padded span are spaced like any others.
+TEST(Rendering, ANestedPhraseInAPaddedSpanIsSpacedLikePlainText)
+{
+    htmltest::PageFixture page(R"(<html><head><style>
+body { font-family: "DejaVu Sans"; font-size: 15px; line-height: 1.5; }
+.text { padding: 1px 3px; }
+</style></head><body>
+<p><span id="bare" style="font-weight: bold">Tell about your ordinary day.</span></p>
+<p><span id="padded" class="text" style="font-weight: bold">Tell about your ordinary day.</span></p>
+<p><span id="bold" class="text"><b>Tell about your ordinary day.</b></span></p>
+<p><span id="deep" class="text"><i style="font-style: normal"><b>Tell about your ordinary day.</b></i></span></p>
+<p><span id="framed" class="text"><span style="border: 2px solid"><b>Tell about your ordinary day.</b></span></span></p>
+</body></html>)");
+    const int bare = page.view.elementBox("bare").width();
+    ASSERT_GT(bare, 0);
+    EXPECT_EQ(page.view.elementBox("padded").width(), bare + 6);
+    EXPECT_EQ(page.view.elementBox("bold").width(), bare + 6);
+    EXPECT_EQ(page.view.elementBox("deep").width(), bare + 6);
+    EXPECT_EQ(page.view.elementBox("framed").width(), bare + 6 + 4);
+}
+
 } // namespace
