@@ -11,6 +11,7 @@
 // marks ("data\umarks.txt"), copy (a recording copied to "copy.wav") or
 // answers ("answers.htm", one long line, as a free-answer page is saved).
 
+#include "choicetest/answersfile.h"
 #include "platform/filecopy.h"
 #include "platform/media/mediaplayer.h"
 #include "platform/media/virtualaudio.h"
@@ -66,7 +67,8 @@ void writeAnswers(const QString& folder, bool a)
 {
     const QString cell = a ? QStringLiteral("<p><input type=text value=\"answer\"></p>")
                            : QStringLiteral("<p><input type=radio checked></p>");
-    platform::StringList({cell.repeated(a ? 30000 : 20000)}).save(folder + QStringLiteral("\\answers.htm"));
+    writeAnswersFile(folder + QStringLiteral("\\answers.htm"), cell.repeated(a ? 30000 : 20000),
+                     QByteArrayLiteral("windows-1251"));
 }
 
 } // namespace
