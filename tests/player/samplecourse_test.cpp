@@ -8,12 +8,11 @@
 #include "player/learnerfolder.h"
 #include "player/lessonfiles.h"
 #include "shell/Main.h"
+#include "tests/support/samplecourse.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <memory>
 
 namespace playertest {
 namespace {
@@ -22,31 +21,15 @@ class SampleCourse : public ::testing::Test {
 protected:
     SampleCourse()
     {
-        // No intro screen and no start page.
-        QStringList wind = platform::StringList::load(course.root() + "\\wind.mtp").lines();
-        wind[2] = wind[5] = QStringLiteral("False");
-        platform::StringList(wind).save(course.root() + "\\wind.mtp");
         m_previousHook = platform::Form::installModalHook([this](platform::Form& window) {
             if (&window == ViewTxtFrm && whileShown)
                 whileShown();
             return 0;
         });
-        windows = std::make_unique<testsupport::Windows>(course.root());
-        MainFrm->show();
     }
-    ~SampleCourse() override
-    {
-        windows.reset();
-        platform::Form::installModalHook(std::move(m_previousHook));
-    }
+    ~SampleCourse() override { platform::Form::installModalHook(std::move(m_previousHook)); }
 
-    void runFirstOfKind(const QString& kind)
-    {
-        const int lesson = int(MainFrm->lessonKinds.lines().indexOf(kind));
-        ASSERT_GE(lesson, 0);
-        MainFrm->TreeView1->selectNode(MainFrm->TreeView1->node(lesson));
-        MainFrm->m22Click();
-    }
+    void runFirstOfKind(const QString& kind) { sample.runFirstOfKind(kind); }
     void loadPage()
     {
         for (int i = 0; i < 50 && ViewTxtFrm->pageDocument.isEmpty(); ++i)
@@ -73,9 +56,10 @@ protected:
     }
 
     platform::VirtualAudioDevice audio;
-    testsupport::TempCourse course{QStringLiteral(SAMPLE_COURSE_DIR)};
     testsupport::FakeDesktop desktop;
-    std::unique_ptr<testsupport::Windows> windows;
+    // Without intro screen and start page; the windows run on it.
+    testsupport::SampleCourseWindows sample;
+    testsupport::TempCourse& course = sample.course;
     std::function<void()> whileShown;
 
 private:

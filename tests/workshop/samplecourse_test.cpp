@@ -6,8 +6,7 @@
 #include "platform/media/virtualaudio.h"
 #include "shell/Main.h"
 #include "tests/support/fakedesktop.h"
-#include "tests/support/tempcourse.h"
-#include "tests/support/windows.h"
+#include "tests/support/samplecourse.h"
 #include "workshop/Worktxt.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +14,6 @@
 #include <QCoreApplication>
 
 #include <functional>
-#include <memory>
 
 namespace workshoptest {
 namespace {
@@ -24,10 +22,6 @@ class SampleCourse : public ::testing::Test {
 protected:
     SampleCourse()
     {
-        // No intro screen and no start page.
-        QStringList wind = platform::StringList::load(course.root() + "\\wind.mtp").lines();
-        wind[2] = wind[5] = QStringLiteral("False");
-        platform::StringList(wind).save(course.root() + "\\wind.mtp");
         m_previousHook = platform::Form::installModalHook([this](platform::Form& window) {
             shown.append(&window);
             if (&window == ViewTxtFrm && inPlayer)
@@ -36,22 +30,10 @@ protected:
                 inWorkshop();
             return 0;
         });
-        windows = std::make_unique<testsupport::Windows>(course.root());
-        MainFrm->show();
     }
-    ~SampleCourse() override
-    {
-        windows.reset();
-        platform::Form::installModalHook(std::move(m_previousHook));
-    }
+    ~SampleCourse() override { platform::Form::installModalHook(std::move(m_previousHook)); }
 
-    void runFirstOfKind(const QString& kind)
-    {
-        const int lesson = int(MainFrm->lessonKinds.lines().indexOf(kind));
-        ASSERT_GE(lesson, 0);
-        MainFrm->TreeView1->selectNode(MainFrm->TreeView1->node(lesson));
-        MainFrm->m22Click();
-    }
+    void runFirstOfKind(const QString& kind) { sample.runFirstOfKind(kind); }
     void waitForPages()
     {
         for (int i = 0; i < 100 && !(WorkTxtFrm->leftHighlighted && WorkTxtFrm->rightHighlighted); ++i)
@@ -84,9 +66,10 @@ protected:
     }
 
     platform::VirtualAudioDevice audio;
-    testsupport::TempCourse course{QStringLiteral(SAMPLE_COURSE_DIR)};
     testsupport::FakeDesktop desktop;
-    std::unique_ptr<testsupport::Windows> windows;
+    // Without intro screen and start page; the windows run on it.
+    testsupport::SampleCourseWindows sample;
+    testsupport::TempCourse& course = sample.course;
     QList<platform::Form*> shown;
     std::function<void()> inPlayer;
     std::function<void()> inWorkshop;
