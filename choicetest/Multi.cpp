@@ -42,11 +42,7 @@ TMultiFrm::TMultiFrm()
 // The test is shown over the main window it was started from.
 void TMultiFrm::FormShow()
 {
-    if (!MainFrm)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(MainFrm->frameGeometry().center());
-    move(frame.topLeft());
+    centreOver(MainFrm);
 }
 
 void TMultiFrm::showSecondsLeft()

@@ -112,6 +112,15 @@ void Form::centreOnScreen()
     move(frame.topLeft());
 }
 
+void Form::centreOver(const QWidget* other)
+{
+    if (!other)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(other->frameGeometry().center());
+    move(frame.topLeft());
+}
+
 void Form::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);

@@ -38,6 +38,8 @@ public:
     using ModalHook = std::function<int(Form&)>;
     static ModalHook installModalHook(ModalHook hook);
     void centreOnScreen();
+    // Centred over another window; nothing happens without one.
+    void centreOver(const QWidget* other);
 
     void setVisible(bool visible) override;
 

@@ -66,11 +66,7 @@ TViewTxtFrm::TViewTxtFrm()
 // The player is shown over the main window it was started from.
 void TViewTxtFrm::FormShow()
 {
-    if (!MainFrm)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(MainFrm->frameGeometry().center());
-    move(frame.topLeft());
+    centreOver(MainFrm);
 }
 
 void TViewTxtFrm::Timer1Timer()

@@ -109,11 +109,7 @@ TWorkTxtFrm::TWorkTxtFrm()
 // The workshop is shown over the main window it was started from.
 void TWorkTxtFrm::FormShow()
 {
-    if (!MainFrm)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(MainFrm->frameGeometry().center());
-    move(frame.topLeft());
+    centreOver(MainFrm);
 }
 
 void TWorkTxtFrm::unhighlightBoth(int n)
