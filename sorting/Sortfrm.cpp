@@ -4,8 +4,8 @@
 #include "platform/countdownlabel.h"
 #include "platform/desktop.h"
 #include "shell/Main.h"
+#include "sorting/itemcomparison.h"
 
-#include <QCollator>
 #include <QHBoxLayout>
 
 #include <algorithm>
@@ -15,31 +15,6 @@ TfrmSort* frmSort = nullptr;
 namespace {
 
 constexpr int listCount = 3;
-
-// Items are the same when they differ at most in letter case, as the
-// learner's locale compares them.
-class ItemComparison {
-public:
-    ItemComparison()
-    {
-        m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-    }
-    bool contains(const QStringList& items, const QString& wanted) const
-    {
-        return std::any_of(items.begin(), items.end(),
-                           [&](const QString& item) { return m_collator.compare(item, wanted) == 0; });
-    }
-    // The items of `items` that have no equal in `others`. Equal items are
-    // matched by presence: one equal item satisfies them all.
-    int countAbsent(const QStringList& items, const QStringList& others) const
-    {
-        return int(std::count_if(items.begin(), items.end(),
-                                 [&](const QString& item) { return !contains(others, item); }));
-    }
-
-private:
-    QCollator m_collator;
-};
 
 } // namespace
 

@@ -48,6 +48,22 @@ const CheckCase checkCases[] = {
 INSTANTIATE_TEST_SUITE_P(Sorting, CheckSorting, ::testing::ValuesIn(checkCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A hostile but plausible word file: comparing every item with every other
+// would take hours at this size.
+TEST_F(SortingTest, AHundredThousandItemsAreCheckedWithoutComparingEveryPair)
+{
+    QStringList expected, placed;
+    for (int n = 0; n < 100000; ++n)
+        expected << QStringLiteral("слово %1").arg(n);
+    for (int n = 99999; n > 0; --n)
+        placed << (n == 500 ? QStringLiteral("СЛОВО 500") : QStringLiteral("слово %1").arg(n));
+    placed << QStringLiteral("stray");
+    sort().expectedList2 = platform::StringList(expected);
+    sort().ListBox2->setItems(placed);
+    // "слово 0" missing from its list, "stray" not belonging to it.
+    EXPECT_EQ(sort().checkSorting(), 2);
+}
+
 TEST(WordFile, EmptyLinesOnlyEndSections)
 {
     struct Case {

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/html/htmlview.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace fuzzsupport {
+
+// Writes the page into a file of this process's own, navigates the view to
+// it and runs the event loop until the page is complete.
+void loadPage(platform::HtmlView& view, const std::vector<uint8_t>& page);
+
+// Runs what the event loop has waiting, as the program does between ticks.
+void runPostedEvents();
+
+} // namespace fuzzsupport
