@@ -2,8 +2,8 @@
 
 #include "error.h"
 #include "path.h"
+#include "wholefile.h"
 
-#include <QFile>
 
 #include <csetjmp>
 #include <cstdio>
@@ -81,10 +81,7 @@ bool decode(const unsigned char* data, unsigned long size, QImage* image, ErrorM
 QImage loadJpeg(const QString& path)
 {
     const QString native = nativePath(path);
-    QFile file(native);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error::cannotOpenFile(native);
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = readWholeFile(native, maximumPictureFileBytes);
     QImage image;
     ErrorManager manager{};
     if (!decode(reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<unsigned long>(bytes.size()),

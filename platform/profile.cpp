@@ -2,8 +2,8 @@
 
 #include "codepage.h"
 #include "path.h"
+#include "wholefile.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 namespace platform {
@@ -23,10 +23,10 @@ QString unquoted(const QString& value)
 
 ProfileFile ProfileFile::load(const QString& path)
 {
-    QFile file(nativePath(path));
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (readWholeFile(nativePath(path), maximumTextFileBytes, bytes) != WholeFileRead::Done)
         return {};
-    return fromText(decodeWindows1251(file.readAll()));
+    return fromText(decodeWindows1251(bytes));
 }
 
 ProfileFile ProfileFile::fromText(const QString& text)

@@ -3,8 +3,8 @@
 #include "codepage.h"
 #include "error.h"
 #include "path.h"
+#include "wholefile.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 namespace platform {
@@ -16,11 +16,7 @@ StringList::StringList(QStringList lines)
 
 StringList StringList::load(const QString& path)
 {
-    const QString native = nativePath(path);
-    QFile file(native);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error::cannotOpenFile(native);
-    return fromBytes(file.readAll());
+    return fromBytes(readWholeFile(nativePath(path), maximumTextFileBytes));
 }
 
 StringList StringList::fromBytes(const QByteArray& bytes)

@@ -5,9 +5,9 @@
 #include "legacyelements.h"
 
 #include "../path.h"
+#include "../wholefile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -159,10 +159,9 @@ QString PageContainer::resolve(const QString& address, const QString& base) cons
 QString PageContainer::loadStyleSheet(const QString& address, const QString& base) const
 {
     const QString path = resolve(address, base);
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (path.isEmpty() || readWholeFile(path, maximumPageBytes, bytes) != WholeFileRead::Done)
         return {};
-    const QByteArray bytes = file.readAll();
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8.decode(bytes);
     return utf8.hasError() ? decodePage(bytes) : text;
@@ -289,8 +288,11 @@ const QImage* PageContainer::image(const char* src, const char* baseurl)
     if (path.isEmpty())
         return nullptr;
     auto found = m_images.find(path);
-    if (found == m_images.end())
-        found = m_images.insert(path, QImage(path));
+    if (found == m_images.end()) {
+        QByteArray bytes;
+        readWholeFile(path, maximumPictureFileBytes, bytes);
+        found = m_images.insert(path, QImage::fromData(bytes));
+    }
     return &found.value();
 }
 

@@ -3,18 +3,14 @@
 #include "charset.h"
 
 #include "../path.h"
+#include "../wholefile.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QUrl>
 
 namespace platform {
 
 namespace {
-
-// A page takes about 150 times its size in memory once laid out: 5 MB
-// (fifty times the longest course page) stays within about 800 MB.
-constexpr qint64 maximumPageBytes = 5 << 20;
 
 QString errorPage(const QString& path, const QString& reason)
 {
@@ -51,18 +47,17 @@ PageSource loadPageSource(const QString& path)
     QString failure = QStringLiteral("The file was not found or could not be read:");
     if (!isRemoteAddress(path)) {
         const QString native = nativePath(localPath(path));
-        QFile file(native);
-        if (file.open(QIODevice::ReadOnly)) {
-            if (file.size() <= maximumPageBytes) {
-                source.filePath = native;
-                const QByteArray bytes = file.readAll();
-                source.text = decodePage(bytes);
-                source.charset = pageCharset(bytes);
-                source.found = true;
-                return source;
-            }
-            failure = QStringLiteral("The file is larger than %1 MB:").arg(maximumPageBytes >> 20);
+        QByteArray bytes;
+        const WholeFileRead read = readWholeFile(native, maximumPageBytes, bytes);
+        if (read == WholeFileRead::Done) {
+            source.filePath = native;
+            source.text = decodePage(bytes);
+            source.charset = pageCharset(bytes);
+            source.found = true;
+            return source;
         }
+        if (read == WholeFileRead::TooLarge)
+            failure = QStringLiteral("The file is larger than %1 MB:").arg(maximumPageBytes >> 20);
     }
     source.text = errorPage(path, failure);
     source.charset = QByteArrayLiteral("utf-8");

@@ -16,6 +16,11 @@ struct PageSource {
 
 PageSource loadPageSource(const QString& path);
 
+// A page takes about 150 times its size in memory once laid out: 5 MB
+// (fifty times the longest course page) stays within about 800 MB. Style
+// sheets are held to the same bound.
+constexpr qint64 maximumPageBytes = 5 << 20;
+
 // True for addresses with a scheme other than file: (http:, ftp:, ...),
 // which the view never loads.
 bool isRemoteAddress(const QString& address);

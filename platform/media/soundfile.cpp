@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstring>
@@ -91,6 +92,9 @@ SoundFile SoundFile::openForReading(const QString& path)
 
 SoundFile SoundFile::openAsStored(const QString& path)
 {
+    // A pipe would hold the opening until something writes into it.
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
+        throw Error::cannotOpenFile(path);
     SF_INFO info{};
     SNDFILE* handle = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
     if (!handle)
