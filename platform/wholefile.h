@@ -19,7 +19,7 @@ QByteArray readWholeFile(const QString& nativePath, qint64 maximumBytes);
 
 // The bounds: text files of lines (catalogues, tree, marks, word files,
 // Strings.ini) and pictures. Pages have their own, on the page itself.
-constexpr qint64 maximumTextFileBytes = qint64(32) << 20;
+constexpr qint64 maximumTextFileBytes = qint64(16) << 20;
 constexpr qint64 maximumPictureFileBytes = qint64(64) << 20;
 
 } // namespace platform

@@ -102,12 +102,12 @@ QString sparseFile(const QTemporaryDir& dir, const char* name, qint64 size)
 TEST(Bounds, OversizedCourseFilesAreRefusedBeforeTheyAreRead)
 {
     QTemporaryDir dir;
-    const QString text = sparseFile(dir, "main.mtp", (qint64(32) << 20) + 1);
+    const QString text = sparseFile(dir, "main.mtp", (qint64(16) << 20) + 1);
     const QString picture = sparseFile(dir, "c1.jpg", (qint64(64) << 20) + 1);
     const QString page = sparseFile(dir, "page.htm", (qint64(5) << 20) + 1);
 
     EXPECT_EQ(outcome([&] { platform::StringList::load(text); }),
-              QStringLiteral("The file %1 is larger than 32 MB").arg(text));
+              QStringLiteral("The file %1 is larger than 16 MB").arg(text));
     EXPECT_EQ(outcome([&] { platform::loadJpeg(picture); }),
               QStringLiteral("The file %1 is larger than 64 MB").arg(picture));
     EXPECT_TRUE(platform::ProfileFile::load(text).readString("Hints", "m1").isEmpty());
