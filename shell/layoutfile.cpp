@@ -2,6 +2,8 @@
 
 #include "platform/convert.h"
 
+#include <algorithm>
+
 LayoutFile::LayoutFile(platform::StringList lines)
     : m_lines(std::move(lines))
 {
@@ -9,7 +11,7 @@ LayoutFile::LayoutFile(platform::StringList lines)
 
 int LayoutFile::value(int line) const
 {
-    return platform::toInteger(m_lines.at(line));
+    return std::clamp(platform::toInteger(m_lines.at(line)), -maximumPixels, maximumPixels);
 }
 
 QRect LayoutFile::rect(int first) const

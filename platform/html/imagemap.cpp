@@ -1,8 +1,13 @@
 #include "imagemap.h"
 
+#include "pagegeometry.h"
+
 #include <QPolygon>
 #include <QRect>
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -12,8 +17,11 @@ QList<int> coordinates(const DomNode& area)
 {
     static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
     QList<int> values;
-    for (const QString& part : area.attributeOr(QStringLiteral("coords")).split(separators, Qt::SkipEmptyParts))
-        values.append(int(part.toDouble()));
+    for (const QString& part : area.attributeOr(QStringLiteral("coords")).split(separators, Qt::SkipEmptyParts)) {
+        // Held within the page's range; what is no number ("nan") counts as 0.
+        const double value = part.toDouble();
+        values.append(std::isnan(value) ? 0 : int(std::clamp<double>(value, -pageCoordinateLimit, pageCoordinateLimit)));
+    }
     return values;
 }
 
@@ -26,8 +34,8 @@ bool contains(const DomNode& area, const QPoint& point)
     if (shape == u"circle" || shape == u"circ") {
         if (c.size() < 3)
             return false;
-        const QPoint offset = point - QPoint(c[0], c[1]);
-        return QPoint::dotProduct(offset, offset) <= c[2] * c[2];
+        const long long dx = point.x() - (long long)c[0], dy = point.y() - (long long)c[1];
+        return dx * dx + dy * dy <= (long long)c[2] * c[2];
     }
     if (shape == u"poly" || shape == u"polygon") {
         QPolygon polygon;

@@ -3,6 +3,7 @@
 #include "charset.h"
 #include "pagesource.h"
 #include "legacyelements.h"
+#include "pagegeometry.h"
 
 #include "../path.h"
 #include "../wholefile.h"
@@ -66,11 +67,6 @@ FontHandle& handleOf(litehtml::uint_ptr handle)
 QColor toQColor(const litehtml::web_color& color)
 {
     return QColor(color.red, color.green, color.blue, color.alpha);
-}
-
-QRect toQRect(const litehtml::position& pos)
-{
-    return QRect(pos.x, pos.y, pos.width, pos.height);
 }
 
 // The families pages of Windows days name, by the installed face with the
@@ -338,30 +334,60 @@ void PageContainer::draw_background(litehtml::uint_ptr hdc, const litehtml::back
         }
     }
     const QImage* picture = bg.image.empty() ? nullptr : image(bg.image.c_str(), bg.baseurl.c_str());
-    if (picture && !picture->isNull()) {
-        const QSize size(bg.image_size.width > 0 ? bg.image_size.width : picture->width(),
-                         bg.image_size.height > 0 ? bg.image_size.height : picture->height());
-        const QImage& scaled = size == picture->size() ? *picture : scaledImage(*picture, bg.image.c_str(), bg.baseurl.c_str(), size);
-        const QPoint origin(bg.position_x, bg.position_y);
-        const QRect area = clip;
-        int left = origin.x(), top = origin.y();
-        int right = origin.x() + size.width(), bottom = origin.y() + size.height();
-        if (bg.repeat == litehtml::background_repeat_repeat || bg.repeat == litehtml::background_repeat_repeat_x) {
-            while (left > area.left())
-                left -= size.width();
-            right = area.right() + 1;
-        }
-        if (bg.repeat == litehtml::background_repeat_repeat || bg.repeat == litehtml::background_repeat_repeat_y) {
-            while (top > area.top())
-                top -= size.height();
-            bottom = area.bottom() + 1;
-        }
-        for (int y = top; y < bottom; y += size.height()) {
-            for (int x = left; x < right; x += size.width())
-                painter->drawImage(QPoint(x, y), scaled);
-        }
-    }
+    if (picture && !picture->isNull())
+        drawPicture(*painter, *picture, bg, clip);
     painter->restore();
+}
+
+namespace {
+
+// The place, in a row of tiles `step` apart that passes through `origin`, of
+// the tile that covers `edge`.
+long long tileCovering(long long origin, long long edge, long long step)
+{
+    long long tiles = (edge - origin) / step;
+    if ((edge - origin) % step < 0)
+        --tiles;
+    return origin + tiles * step;
+}
+
+// Pictures scaled to more pixels than this are not kept scaled: the painter
+// scales what shows of them at each paint (a page asking for a picture of
+// 60,000 x 60,000 would otherwise hold gigabytes).
+constexpr long long maximumScaledPixels = 4 << 20;
+
+} // namespace
+
+void PageContainer::drawPicture(QPainter& painter, const QImage& picture, const litehtml::background_paint& bg,
+                                const QRect& clip)
+{
+    const QSize size(bg.image_size.width > 0 ? clampToPage(bg.image_size.width) : picture.width(),
+                     bg.image_size.height > 0 ? clampToPage(bg.image_size.height) : picture.height());
+    const QPoint origin(clampToPage(bg.position_x), clampToPage(bg.position_y));
+    // Only what shows is drawn: the repeats of a small tile over a long page
+    // would otherwise be drawn one by one at every paint.
+    const QRect device(QPoint(0, 0), QSize(painter.device()->width(), painter.device()->height()));
+    QRect shown = clip & painter.worldTransform().inverted().mapRect(device);
+    if (painter.hasClipping())
+        shown &= painter.clipBoundingRect().toAlignedRect();
+    QRect tiled(origin, size);
+    if (bg.repeat == litehtml::background_repeat_repeat || bg.repeat == litehtml::background_repeat_repeat_x)
+        tiled.setLeft(shown.left()), tiled.setRight(shown.right());
+    if (bg.repeat == litehtml::background_repeat_repeat || bg.repeat == litehtml::background_repeat_repeat_y)
+        tiled.setTop(shown.top()), tiled.setBottom(shown.bottom());
+    shown &= tiled;
+    if (shown.isEmpty())
+        return;
+    if ((long long)size.width() * size.height() <= maximumScaledPixels) {
+        const QImage& tile = size == picture.size() ? picture : scaledImage(picture, bg.image.c_str(), bg.baseurl.c_str(), size);
+        painter.setBrushOrigin(origin);
+        painter.fillRect(shown, QBrush(tile));
+        return;
+    }
+    for (long long y = tileCovering(origin.y(), shown.top(), size.height()); y <= shown.bottom(); y += size.height()) {
+        for (long long x = tileCovering(origin.x(), shown.left(), size.width()); x <= shown.right(); x += size.width())
+            painter.drawImage(QRect(int(x), int(y), size.width(), size.height()), picture);
+    }
 }
 
 void PageContainer::draw_borders(litehtml::uint_ptr hdc, const litehtml::borders& borders,
@@ -373,15 +399,17 @@ void PageContainer::draw_borders(litehtml::uint_ptr hdc, const litehtml::borders
         return border.width > 0 && border.style != litehtml::border_style_none
                && border.style != litehtml::border_style_hidden;
     };
+    const int top = clampToPage(borders.top.width), bottom = clampToPage(borders.bottom.width);
+    const int left = clampToPage(borders.left.width), right = clampToPage(borders.right.width);
     if (visible(borders.top))
-        painter->fillRect(QRect(box.left(), box.top(), box.width(), borders.top.width), toQColor(borders.top.color));
+        painter->fillRect(QRect(box.left(), box.top(), box.width(), top), toQColor(borders.top.color));
     if (visible(borders.bottom))
-        painter->fillRect(QRect(box.left(), box.bottom() + 1 - borders.bottom.width, box.width(), borders.bottom.width),
+        painter->fillRect(QRect(box.left(), box.bottom() + 1 - bottom, box.width(), bottom),
                           toQColor(borders.bottom.color));
     if (visible(borders.left))
-        painter->fillRect(QRect(box.left(), box.top(), borders.left.width, box.height()), toQColor(borders.left.color));
+        painter->fillRect(QRect(box.left(), box.top(), left, box.height()), toQColor(borders.left.color));
     if (visible(borders.right))
-        painter->fillRect(QRect(box.right() + 1 - borders.right.width, box.top(), borders.right.width, box.height()),
+        painter->fillRect(QRect(box.right() + 1 - right, box.top(), right, box.height()),
                           toQColor(borders.right.color));
 }
 

@@ -76,6 +76,9 @@ private:
     const QImage* image(const char* src, const char* baseurl);
     // A picture drawn at another size than its own is scaled once a size.
     const QImage& scaledImage(const QImage& picture, const char* src, const char* baseurl, const QSize& size);
+    // A background or an image element: its picture at its size and place,
+    // repeated as asked, within the clip.
+    void drawPicture(QPainter& painter, const QImage& picture, const litehtml::background_paint& bg, const QRect& clip);
 
     PageContainerHost m_host;
     QString m_pageFolder;

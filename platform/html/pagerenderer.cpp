@@ -5,6 +5,7 @@
 #include "formcontrols.h"
 #include "imagemap.h"
 #include "pagecontainer.h"
+#include "pagegeometry.h"
 #include "restyle.h"
 #include "useragentstyle.h"
 
@@ -38,11 +39,6 @@ bool shown(const litehtml::element& element)
     return true;
 }
 
-QRect toQRect(const litehtml::position& pos)
-{
-    return QRect(pos.x, pos.y, pos.width, pos.height);
-}
-
 bool isStyleSheetLink(const DomNode& element)
 {
     return element.is("link")
@@ -66,8 +62,8 @@ void cullOutside(litehtml::element& parent, const QRect& area, std::vector<liteh
             || child.get_float() != litehtml::float_none)
             continue;
         const litehtml::position placed = child.get_placement();
-        const QRect outer = toQRect(placed).adjusted(-child.content_margins_left(), -child.content_margins_top(),
-                                                     child.content_margins_right(), child.content_margins_bottom());
+        const QRect outer = grown(toQRect(placed), child.content_margins_left(), child.content_margins_top(),
+                                  child.content_margins_right(), child.content_margins_bottom());
         if (!outer.intersects(area)) {
             child.skip(true);
             culled.push_back(&child);
@@ -243,14 +239,14 @@ struct PageRenderer::State {
             const litehtml::position origin = parent ? parent->get_placement() : litehtml::position();
             QRect united;
             for (const litehtml::position& b : boxes)
-                united = united.united(toQRect(b).translated(origin.x, origin.y));
+                united = united.united(toQRect(b).translated(clampToPage(origin.x), clampToPage(origin.y)));
             return united;
         }
         const litehtml::position content = element->get_placement();
-        return toQRect(content).adjusted(-element->padding_left() - element->border_left(),
-                                         -element->padding_top() - element->border_top(),
-                                         element->padding_right() + element->border_right(),
-                                         element->padding_bottom() + element->border_bottom());
+        return grown(toQRect(content), (long long)element->padding_left() + element->border_left(),
+                     (long long)element->padding_top() + element->border_top(),
+                     (long long)element->padding_right() + element->border_right(),
+                     (long long)element->padding_bottom() + element->border_bottom());
     }
 
     void scrollTo(const DomNode& target)
@@ -272,11 +268,12 @@ struct PageRenderer::State {
     {
         const QSize client = view.viewport()->size();
         QScrollBar* vertical = view.verticalScrollBar();
-        vertical->setRange(0, std::max(0, html->height() - client.height()));
+        // Held to the page limit, so that boxes moved by the scroll offset stay in range.
+        vertical->setRange(0, clampToPage(std::max(0, html->height() - client.height())));
         vertical->setPageStep(std::max(1, client.height()));
         vertical->setSingleStep(20);
         QScrollBar* horizontal = view.horizontalScrollBar();
-        horizontal->setRange(0, std::max(0, html->width() - client.width()));
+        horizontal->setRange(0, clampToPage(std::max(0, html->width() - client.width())));
         horizontal->setPageStep(std::max(1, client.width()));
         horizontal->setSingleStep(20);
     }
