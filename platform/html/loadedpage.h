@@ -19,7 +19,7 @@ class PageRenderer;
 // starts from the DOM as it then stands. The layout engine's document is
 // most of the cost of a load; the windows' work on DocumentComplete needs
 // only the DOM.
-class LoadedPage : public DomObserver {
+class LoadedPage final : public DomObserver {
 public:
     LoadedPage(std::shared_ptr<DomDocument> document, QString pageFolder, QAbstractScrollArea& view,
                std::function<void(const QString& path)> navigate);

@@ -17,7 +17,7 @@ namespace platform {
 // Lays out and draws one loaded page in a scroll area's viewport and keeps
 // the page in step with its DOM: class changes restyle, form state shows in
 // the widgets, in-page links scroll.
-class PageRenderer : public DomObserver {
+class PageRenderer final : public DomObserver {
 public:
     PageRenderer(std::shared_ptr<DomDocument> document, const QString& pageFolder, QAbstractScrollArea& view,
                  std::function<void(const QString& href)> linkClicked);
