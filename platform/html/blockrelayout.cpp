@@ -1,5 +1,7 @@
 #include "blockrelayout.h"
 
+#include "pagegeometry.h"
+
 namespace platform {
 
 namespace {
@@ -50,8 +52,10 @@ BlockRelayout::BlockRelayout(const litehtml::element::ptr& changed)
     litehtml::element::ptr block = changed->parent();
     while (block && block->get_display() == litehtml::display_inline)
         block = block->parent();
+    // A block of lengths beyond any screen is laid out with the page: the
+    // sums that place it in place would overflow.
     if (!block || !isHolder(block->get_display()) || !inFlow(*block) || !block->get_css_height().is_predefined()
-        || !allInFlow(*block))
+        || !allInFlow(*block) || !withinPageLimit(*block))
         return;
     int budget = maximumBlockElements;
     if (!small(*block, budget))
@@ -92,12 +96,11 @@ litehtml::position BlockRelayout::area() const
 {
     if (!m_block)
         return {};
-    litehtml::position box = m_block->get_placement();
-    box.x -= m_block->padding_left() + m_block->border_left();
-    box.y -= m_block->padding_top() + m_block->border_top();
-    box.width += m_block->padding_left() + m_block->border_left() + m_block->padding_right() + m_block->border_right();
-    box.height += m_block->padding_top() + m_block->border_top() + m_block->padding_bottom() + m_block->border_bottom();
-    return box;
+    const QRect box = grown(toQRect(m_block->get_placement()), m_block->padding_left() + m_block->border_left(),
+                            m_block->padding_top() + m_block->border_top(),
+                            m_block->padding_right() + m_block->border_right(),
+                            m_block->padding_bottom() + m_block->border_bottom());
+    return litehtml::position(box.x(), box.y(), box.width(), box.height());
 }
 
 } // namespace platform

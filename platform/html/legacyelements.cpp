@@ -1,6 +1,7 @@
 #include "legacyelements.h"
 
 #include "inlineedges.h"
+#include "pagegeometry.h"
 #include "presentationalhints.h"
 
 #include <litehtml/el_anchor.h>
@@ -104,12 +105,19 @@ private:
     // Whether any cell of the row, spanning rows included, meets the clip.
     bool rowMeets(int r, int top, const litehtml::position& clip)
     {
+        // In 64 bits: a page can make any of these lengths the size of int.
+        const long long clipTop = clip.y, clipBottom = (long long)clip.y + clip.height;
         const litehtml::table_row& row = m_grid->row(r);
-        if (top + row.top < clip.bottom() && top + row.bottom > clip.top())
+        if (top + (long long)row.top < clipBottom && top + (long long)row.bottom > clipTop)
             return true;
         for (int c = 0; c < m_grid->cols_count(); ++c) {
             const litehtml::table_cell* cell = m_grid->cell(c, r);
-            if (cell && cell->el && top + cell->el->top() < clip.bottom() && top + cell->el->bottom() > clip.top())
+            if (!cell || !cell->el)
+                continue;
+            const litehtml::position& pos = cell->el->get_position();
+            const long long cellTop = top + (long long)pos.y - extentTop(*cell->el);
+            const long long cellBottom = top + (long long)pos.y + pos.height + extentBottom(*cell->el);
+            if (cellTop < clipBottom && cellBottom > clipTop)
                 return true;
         }
         return false;
@@ -154,26 +162,29 @@ private:
         if (!m_grid || !get_css_width().is_predefined())
             return widths;
         forSpanningCells([&](const litehtml::table_cell& cell, int) {
-            widths.push_back(cell.el->render(0, 0, maxWidth) + cell.el->content_margins_left()
-                             + cell.el->content_margins_right());
+            const long long width = cell.el->render(0, 0, maxWidth) + extentLeft(*cell.el) + extentRight(*cell.el);
+            widths.push_back(clampToPage(width));
         });
         return widths;
     }
 
     bool widenForSpans(int maxWidth, const std::vector<int>& needed)
     {
-        int room = maxWidth - this->width();
+        // Tables of lengths beyond any screen are left as the engine made them.
+        if (!withinPageLimit(*this))
+            return false;
+        long long room = (long long)maxWidth - this->width();
         bool widened = false;
         size_t index = 0;
         forSpanningCells([&](const litehtml::table_cell& cell, int first) {
-            const int need = index < needed.size() ? needed[index++] : 0;
-            int spanned = m_border_spacing_x * (cell.colspan - 1);
+            const long long need = index < needed.size() ? needed[index++] : 0;
+            long long spanned = (long long)m_border_spacing_x * (cell.colspan - 1);
             bool allFixed = true;
             for (int k = first; k < first + cell.colspan; ++k) {
                 spanned += m_grid->column(k).width;
                 allFixed = allFixed && isFixed(m_grid->column(k).css_width);
             }
-            const int extra = std::min(need - spanned, room);
+            const int extra = clampToPage(std::min(need - spanned, room));
             if (!allFixed || extra <= 0)
                 return;
             for (int k = first; k < first + cell.colspan; ++k) {

@@ -14,6 +14,38 @@ QRect toQRect(const litehtml::position& pos)
     return QRect(clampToPage(pos.x), clampToPage(pos.y), clampToPage(pos.width), clampToPage(pos.height));
 }
 
+long long extentLeft(const litehtml::element& element)
+{
+    return (long long)element.margin_left() + element.padding_left() + element.border_left();
+}
+
+long long extentRight(const litehtml::element& element)
+{
+    return (long long)element.margin_right() + element.padding_right() + element.border_right();
+}
+
+long long extentTop(const litehtml::element& element)
+{
+    return (long long)element.margin_top() + element.padding_top() + element.border_top();
+}
+
+long long extentBottom(const litehtml::element& element)
+{
+    return (long long)element.margin_bottom() + element.padding_bottom() + element.border_bottom();
+}
+
+bool withinPageLimit(litehtml::element& element)
+{
+    const litehtml::position& pos = element.get_position();
+    for (const long long value : {(long long)pos.x, (long long)pos.y, (long long)pos.width, (long long)pos.height,
+                                  extentLeft(element), extentRight(element), extentTop(element),
+                                  extentBottom(element)}) {
+        if (value < -pageCoordinateLimit || value > pageCoordinateLimit)
+            return false;
+    }
+    return true;
+}
+
 QRect grown(const QRect& rect, long long left, long long top, long long right, long long bottom)
 {
     const int x = clampToPage(rect.x() - left);

@@ -62,8 +62,8 @@ void cullOutside(litehtml::element& parent, const QRect& area, std::vector<liteh
             || child.get_float() != litehtml::float_none)
             continue;
         const litehtml::position placed = child.get_placement();
-        const QRect outer = grown(toQRect(placed), child.content_margins_left(), child.content_margins_top(),
-                                  child.content_margins_right(), child.content_margins_bottom());
+        const QRect outer = grown(toQRect(placed), extentLeft(child), extentTop(child), extentRight(child),
+                                  extentBottom(child));
         if (!outer.intersects(area)) {
             child.skip(true);
             culled.push_back(&child);

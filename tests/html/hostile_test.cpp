@@ -110,6 +110,8 @@ TEST(HostilePages, LengthsBeyondAnyScreenLayOutPaintAndTakeClicks)
 <map name="map"><area shape=circle coords="2147483647,-2147483648,2147483647" href="#wide">
 <area shape=rect coords="nan,1e300,-1e300,5" href="#far"></map>
 <div id="outer"><p id="wide">wide</p><div id="far">far</div></div>
+<table style="border-spacing: 2147483647px" id="table"><tr><td colspan=2 style="padding: 2147483647px">spanning</td></tr>
+<tr><td width=2147483647>a</td><td style="margin: -2147483647px">b <b>bold</b></td></tr></table>
 </body></html>)");
     QImage dot(2, 2, QImage::Format_RGB32);
     dot.fill(Qt::blue);
@@ -117,14 +119,15 @@ TEST(HostilePages, LengthsBeyondAnyScreenLayOutPaintAndTakeClicks)
     const qint64 before = residentBytes();
     htmltest::loadInto(fixture.view, fixture.course.root() + "/page.htm");
     fixture.view.show();
-    for (const QString id : {"wide", "far", "huge"})
+    for (const QString id : {"wide", "far", "huge", "table"})
         fixture.view.elementBox(id);
     QScrollBar* const scroll = fixture.view.verticalScrollBar();
     for (const int position : {0, scroll->maximum() / 2, scroll->maximum()}) {
         scroll->setValue(position);
         const QImage shown = fixture.view.viewport()->grab().toImage();
-        if (position == 0)
+        if (position == 0) {
             EXPECT_EQ(shown.pixelColor(100, 100), QColor(Qt::blue)) << "the picture, scaled as it is drawn";
+        }
         clickAt(fixture.view, QPoint(100, 100));
         QCoreApplication::processEvents();
     }
