@@ -4,7 +4,6 @@
 #include "path.h"
 #include "wholefile.h"
 
-
 #include <csetjmp>
 #include <cstdio>
 

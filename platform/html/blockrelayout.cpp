@@ -96,10 +96,7 @@ litehtml::position BlockRelayout::area() const
 {
     if (!m_block)
         return {};
-    const QRect box = grown(toQRect(m_block->get_placement()), m_block->padding_left() + m_block->border_left(),
-                            m_block->padding_top() + m_block->border_top(),
-                            m_block->padding_right() + m_block->border_right(),
-                            m_block->padding_bottom() + m_block->border_bottom());
+    const QRect box = borderBox(*m_block);
     return litehtml::position(box.x(), box.y(), box.width(), box.height());
 }
 

@@ -55,4 +55,12 @@ QRect grown(const QRect& rect, long long left, long long top, long long right, l
     return QRect(x, y, farX - x, farY - y);
 }
 
+QRect borderBox(const litehtml::element& element)
+{
+    return grown(toQRect(element.get_placement()), (long long)element.padding_left() + element.border_left(),
+                 (long long)element.padding_top() + element.border_top(),
+                 (long long)element.padding_right() + element.border_right(),
+                 (long long)element.padding_bottom() + element.border_bottom());
+}
+
 } // namespace platform

@@ -30,6 +30,10 @@ long long extentBottom(const litehtml::element& element);
 // so that litehtml's sums of them cannot overflow.
 bool withinPageLimit(litehtml::element& element);
 
+// A block's border box in page coordinates: its content box grown by its
+// padding and borders.
+QRect borderBox(const litehtml::element& element);
+
 // The rectangle grown by these amounts on each side (negative ones shrink
 // it), computed without overflow and held to the limit.
 QRect grown(const QRect& rect, long long left, long long top, long long right, long long bottom);

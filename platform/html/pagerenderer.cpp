@@ -242,11 +242,7 @@ struct PageRenderer::State {
                 united = united.united(toQRect(b).translated(clampToPage(origin.x), clampToPage(origin.y)));
             return united;
         }
-        const litehtml::position content = element->get_placement();
-        return grown(toQRect(content), (long long)element->padding_left() + element->border_left(),
-                     (long long)element->padding_top() + element->border_top(),
-                     (long long)element->padding_right() + element->border_right(),
-                     (long long)element->padding_bottom() + element->border_bottom());
+        return borderBox(*element);
     }
 
     void scrollTo(const DomNode& target)
