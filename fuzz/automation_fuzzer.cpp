@@ -6,6 +6,8 @@
 #include "fuzzsupport.h"
 #include "viewloading.h"
 
+#include <QCoreApplication>
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 namespace {
@@ -71,13 +73,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             case 3: current.toText(); break;
             case 4: current = document; break;
             default:
-                fuzzsupport::runPostedEvents();
+                QCoreApplication::processEvents();
                 view.viewport()->grab();
                 break;
             }
         });
     }
-    fuzzsupport::runPostedEvents();
+    QCoreApplication::processEvents();
     view.viewport()->grab();
     return 0;
 }

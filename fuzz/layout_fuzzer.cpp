@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                           type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(view.viewport(), &event);
     }
-    fuzzsupport::runPostedEvents();
+    QCoreApplication::processEvents();
     view.viewport()->grab();
     return 0;
 }

@@ -19,10 +19,4 @@ void loadPage(platform::HtmlView& view, const std::vector<uint8_t>& page)
     QObject::disconnect(completion);
 }
 
-void runPostedEvents()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
-
 } // namespace fuzzsupport

@@ -11,7 +11,4 @@ namespace fuzzsupport {
 // it and runs the event loop until the page is complete.
 void loadPage(platform::HtmlView& view, const std::vector<uint8_t>& page);
 
-// Runs what the event loop has waiting, as the program does between ticks.
-void runPostedEvents();
-
 } // namespace fuzzsupport
